@@ -1,0 +1,205 @@
+#include "wave/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace ondulix {
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+bool isSkipped(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int hexDigitValue(char c)
+{
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+int octalDigitValue(char c)
+{
+    return (c >= '0' && c <= '7') ? c - '0' : -1;
+}
+
+// Walks a text character by character, passing over the characters that reading ignores.
+class Cursor
+{
+public:
+    explicit Cursor(std::string_view text)
+        : m_text(text)
+    {
+        skip();
+    }
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
+    void advance()
+    {
+        ++m_pos;
+        skip();
+    }
+
+private:
+    void skip()
+    {
+        while (!atEnd() && isSkipped(m_text[m_pos]))
+            ++m_pos;
+    }
+
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
+
+double readRadix(Cursor& cursor, int radix, int (*digitValue)(char))
+{
+    double value = 0;
+    for (; digitValue(cursor.peek()) >= 0; cursor.advance())
+        value = value * radix + digitValue(cursor.peek());
+    return value;
+}
+
+// Exponents far beyond the double range all mean the same: saturate instead of overflowing.
+constexpr long kExponentCap = 100000;
+
+double readDecimal(Cursor& cursor)
+{
+    bool negative = false;
+    if (cursor.peek() == '+' || cursor.peek() == '-') {
+        negative = cursor.peek() == '-';
+        cursor.advance();
+    }
+
+    // Significant digits without leading zeros, and where the point stands among them:
+    // the value is 0.<digits> x 10^pointShift.
+    std::string digits;
+    long pointShift = 0;
+    bool seenPoint = false;
+    for (;; cursor.advance()) {
+        const char c = cursor.peek();
+        if (isDigit(c)) {
+            if (digits.empty() && c == '0') {
+                if (seenPoint)
+                    --pointShift;
+                continue;
+            }
+            digits.push_back(c);
+            if (!seenPoint)
+                ++pointShift;
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+
+    long exponent = 0;
+    const char marker = cursor.peek();
+    if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd') {
+        cursor.advance();
+        bool negativeExponent = false;
+        if (cursor.peek() == '+' || cursor.peek() == '-') {
+            negativeExponent = cursor.peek() == '-';
+            cursor.advance();
+        }
+        for (; isDigit(cursor.peek()); cursor.advance())
+            exponent = std::min(exponent * 10 + (cursor.peek() - '0'), kExponentCap);
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+
+    if (digits.empty())
+        return 0.0;
+
+    const long decimalExponent = std::clamp(pointShift, -kExponentCap, kExponentCap) + exponent;
+    const std::string text = "0." + digits + "e" + std::to_string(decimalExponent);
+    double magnitude = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (result.ec == std::errc::result_out_of_range)
+        magnitude = decimalExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -magnitude : magnitude;
+}
+
+} // namespace
+
+std::string generalForm(double value)
+{
+    if (value == 0)
+        return "0"; // also for -0, which must not show a sign
+    char buffer[64];
+    const auto result = std::to_chars(
+        buffer, buffer + sizeof buffer, value, std::chars_format::general, kSignificantDigits);
+    std::string text(buffer, result.ptr);
+    // Exponents are written the way users of spreadsheets know them: "1E-05", "1E+15".
+    if (const auto e = text.find('e'); e != std::string::npos)
+        text[e] = 'E';
+    return text;
+}
+
+std::string paddedForm(double value)
+{
+    std::string text = generalForm(value);
+    if (text.rfind("0.", 0) == 0)
+        text.erase(0, 1);
+    else if (text.rfind("-0.", 0) == 0)
+        text.erase(1, 1);
+    if (text.front() != '-')
+        text.insert(text.begin(), ' ');
+    return text;
+}
+
+double readNumber(std::string_view text)
+{
+    Cursor cursor(text);
+    if (cursor.peek() == '&') {
+        cursor.advance();
+        const char prefix = cursor.peek();
+        if (prefix == 'H' || prefix == 'h') {
+            cursor.advance();
+            return readRadix(cursor, 16, hexDigitValue);
+        }
+        if (prefix == 'O' || prefix == 'o') {
+            cursor.advance();
+            return readRadix(cursor, 8, octalDigitValue);
+        }
+        return 0.0;
+    }
+    return readDecimal(cursor);
+}
+
+double roundHalfEven(double value)
+{
+    const double rounded = std::round(value); // halves away from zero
+    if (std::fabs(value - std::trunc(value)) == 0.5)
+        return 2.0 * std::round(value / 2.0);
+    return rounded;
+}
+
+int roundToIntIn(double value, int lo, int hi)
+{
+    if (std::isnan(value))
+        return std::clamp(0, lo, hi);
+    const double rounded = roundHalfEven(value);
+    if (rounded <= lo)
+        return lo;
+    if (rounded >= hi)
+        return hi;
+    return static_cast<int>(rounded);
+}
+
+} // namespace ondulix

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/slider_sample_set.h"
+#include "wave/sample_set.h"
+
+#include <QWidget>
+#include <array>
+#include <filesystem>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace ondulix {
+
+class GraphBox;
+class PresetButton;
+class UpwardScrollBar;
+
+// The program's one window. It builds the controls as laid out, keeps the values that several
+// operations share, and wires each event to its operation; the operations themselves live in
+// the toolkit-free layers.
+class frmOndulix : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmOndulix(QWidget* parent = nullptr);
+
+    // The load handler: what happens after the controls exist and before the window shows.
+    void load();
+
+    SampleSet& samples() { return m_samples; }
+    const std::filesystem::path& startupDirectory() const { return m_startupDirectory; }
+
+signals:
+    // After the slider change handler has run for a sample.
+    void sampleChangeHandled(int index);
+
+private:
+    void buildGraphAndSliders();
+    void buildReadouts();
+    void buildCommandButtons();
+    void buildPresetGroup();
+    void buildLineSelector();
+    void setTabOrderChain();
+    void connectEvents();
+
+    void onSampleChanged(int index);
+    void redrawGraph();
+
+    SliderSampleSet::Sliders vSlide {};
+    GraphBox* pWave = nullptr;
+    QLabel* lblLable = nullptr;
+    QLabel* lblSLideNo = nullptr;
+    QLabel* lblSlideVal = nullptr;
+    QCheckBox* chkDraw = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* cmdConfigure = nullptr;
+    QPushButton* cmdQuenfer = nullptr;
+    QGroupBox* frPreset = nullptr;
+    std::array<PresetButton*, 9> optWave {};
+    QPushButton* cmdNormal = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QPushButton* cmdGenMem = nullptr;
+    QLabel* lblLine = nullptr;
+    UpwardScrollBar* VScroll1 = nullptr;
+    QPushButton* cmdGenerate = nullptr;
+
+    SliderSampleSet m_samples {vSlide};
+    std::filesystem::path m_startupDirectory;
+};
+
+} // namespace ondulix

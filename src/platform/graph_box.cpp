@@ -1,0 +1,91 @@
+#include "platform/graph_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ondulix {
+
+namespace {
+QColor toQColor(Rgb colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+} // namespace
+
+GraphBox::GraphBox(QWidget* parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(kGraphBackground));
+    setPalette(colours);
+    setMouseTracking(true);
+    // The whole picture is repainted every time, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GraphBox::clear()
+{
+    m_lines.clear();
+    ++m_redrawCount;
+    if (!m_painting)
+        update();
+}
+
+void GraphBox::rasterise(QPainter& painter) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.scale(1.0 / kUnitsPerPixel, 1.0 / kUnitsPerPixel);
+    QPen pen;
+    pen.setCosmetic(true); // one device pixel wide at any scale
+    pen.setWidth(0);
+    for (const GraphLine& line : m_lines.lines()) {
+        pen.setColor(toQColor(line.colour));
+        painter.setPen(pen);
+        painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+    }
+}
+
+void GraphBox::paintEvent(QPaintEvent* event)
+{
+    if (m_paintHandler) {
+        m_painting = true;
+        m_paintHandler();
+        m_painting = false;
+    }
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    painter.fillRect(area, toQColor(kGraphBackground));
+    painter.setClipRect(area);
+    painter.translate(area.topLeft());
+    rasterise(painter);
+}
+
+void GraphBox::mousePressEvent(QMouseEvent* event)
+{
+    m_pressedInside = true;
+    QFrame::mousePressEvent(event);
+}
+
+void GraphBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool inside = rect().contains(event->position().toPoint());
+    if (m_pressedInside && inside && event->buttons() == Qt::NoButton)
+        emit clicked();
+    if (event->buttons() == Qt::NoButton)
+        m_pressedInside = false;
+    QFrame::mouseReleaseEvent(event);
+}
+
+void GraphBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF inner = event->position() - contentsRect().topLeft();
+    emit pointerMoved(event->buttons(), static_cast<float>(inner.x() * kUnitsPerPixel),
+        static_cast<float>(inner.y() * kUnitsPerPixel));
+    QFrame::mouseMoveEvent(event);
+}
+
+} // namespace ondulix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pattern/pattern_table.h"
 #include "platform/slider_sample_set.h"
 #include "wave/sample_set.h"
 
@@ -32,6 +33,7 @@ public:
     void load();
 
     SampleSet& samples() { return m_samples; }
+    PatternTable& patternTable() { return m_patternTable; }
     const std::filesystem::path& startupDirectory() const { return m_startupDirectory; }
 
 signals:
@@ -71,6 +73,7 @@ private:
     QPushButton* cmdGenerate = nullptr;
 
     SliderSampleSet m_samples {vSlide};
+    PatternTable m_patternTable;
     std::filesystem::path m_startupDirectory;
 };
 

@@ -2,7 +2,7 @@
 # Starts the built program in a real X server, takes a screenshot and checks what a user sees:
 # the window's size, the graph's background, a centre-line pixel and the flat curve.
 set -euo pipefail
-program=$1
+program=$(realpath "$1")
 work=$(mktemp -d)
 trap 'kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 

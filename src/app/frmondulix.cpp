@@ -1,6 +1,9 @@
 #include "app/frmondulix.h"
 
 #include "app/control_layout.h"
+#include "pattern/clipboard_text.h"
+#include "pattern/pattern_line.h"
+#include "platform/clipboard.h"
 #include "platform/graph_box.h"
 #include "platform/pictures.h"
 #include "platform/preset_button.h"
@@ -162,6 +165,9 @@ void frmOndulix::connectEvents()
     for (int i = 0; i < kSampleCount; ++i)
         connect(vSlide[i], &UpwardScrollBar::levelChanged, this, [this, i] { onSampleChanged(i); });
     pWave->setPaintHandler([this] { redrawGraph(); });
+    connect(VScroll1, &UpwardScrollBar::levelChanged, this, &frmOndulix::onLineSelected);
+    connect(cmdGenMem, &QPushButton::clicked, this, &frmOndulix::storeCurrentLine);
+    connect(cmdGenerate, &QPushButton::clicked, this, &frmOndulix::copySamplesToClipboard);
 }
 
 void frmOndulix::load()
@@ -181,6 +187,22 @@ void frmOndulix::onSampleChanged(int index)
 void frmOndulix::redrawGraph()
 {
     ondulix::redrawGraph(m_samples, *pWave);
+}
+
+void frmOndulix::onLineSelected()
+{
+    pageToSelectedLine(m_lineSelector, m_patternTable, m_samples);
+    emit lineLoaded(m_lineSelector.line());
+}
+
+void frmOndulix::storeCurrentLine()
+{
+    storeLine(m_samples, m_lineSelector.line(), m_patternTable);
+}
+
+void frmOndulix::copySamplesToClipboard()
+{
+    replaceClipboardText(clipboardText(m_samples));
 }
 
 } // namespace ondulix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pattern/pattern_table.h"
+#include "platform/scroll_bar_line_selector.h"
 #include "platform/slider_sample_set.h"
 #include "wave/sample_set.h"
 
@@ -39,6 +40,8 @@ public:
 signals:
     // After the slider change handler has run for a sample.
     void sampleChangeHandled(int index);
+    // After each run of paging, the nested run of a wrap included, with the line it loaded.
+    void lineLoaded(int line);
 
 private:
     void buildGraphAndSliders();
@@ -51,6 +54,10 @@ private:
 
     void onSampleChanged(int index);
     void redrawGraph();
+
+    void onLineSelected();
+    void storeCurrentLine();
+    void copySamplesToClipboard();
 
     SliderSampleSet::Sliders vSlide {};
     GraphBox* pWave = nullptr;
@@ -74,6 +81,7 @@ private:
 
     SliderSampleSet m_samples {vSlide};
     PatternTable m_patternTable;
+    ScrollBarLineSelector m_lineSelector {VScroll1, lblLine};
     std::filesystem::path m_startupDirectory;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace ondulix {
 
@@ -38,9 +39,11 @@ void GraphBox::rasterise(QPainter& painter) const
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.scale(1.0 / kUnitsPerPixel, 1.0 / kUnitsPerPixel);
+    // One logical pixel wide, as on a plain screen, rounded to whole device pixels so that the
+    // aliased lines stay crisp: at twice the scale the picture is the same at twice the size.
     QPen pen;
-    pen.setCosmetic(true); // one device pixel wide at any scale
-    pen.setWidth(0);
+    pen.setCosmetic(true);
+    pen.setWidth(std::max(1, qRound(painter.device()->devicePixelRatioF())));
     for (const GraphLine& line : m_lines.lines()) {
         pen.setColor(toQColor(line.colour));
         painter.setPen(pen);

@@ -32,7 +32,8 @@ public:
     void setPaintHandler(std::function<void()> handler) { m_paintHandler = std::move(handler); }
 
     // Draws the current picture with the painter, which stands at the drawing area's origin in
-    // logical pixels.
+    // logical pixels. Lines are one logical pixel wide in whole device pixels, without
+    // antialiasing: one device pixel at scale 1, two at scale 2.
     void rasterise(QPainter& painter) const;
 
 signals:

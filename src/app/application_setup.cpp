@@ -1,6 +1,7 @@
 #include "app/application_setup.h"
 
 #include "app/control_layout.h"
+#include "platform/accessible_controls.h"
 
 #include <QApplication>
 #include <QFont>
@@ -15,6 +16,7 @@ void setUpApplication(QApplication& app)
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(layout::kDefaultPointSize);
     QApplication::setFont(font);
+    installAccessibleControls();
 }
 
 } // namespace ondulix

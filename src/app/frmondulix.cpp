@@ -78,6 +78,7 @@ void frmOndulix::buildGraphAndSliders()
     for (int i = 0; i < kSampleCount; ++i) {
         auto* slider = new UpwardScrollBar(kSampleMin, kSampleMax, this);
         slider->setObjectName(indexedName("vSlide", i));
+        slider->setAccessibleName(QStringLiteral("Sample %1").arg(i + 1));
         slider->setGeometry(layout::toPixels(layout::vSlide(i)));
         slider->setLevel(0);
         vSlide[i] = slider;
@@ -142,6 +143,7 @@ void frmOndulix::buildLineSelector()
     // 0 and 33 are only passing values: paging wraps them round to 32 and 1.
     VScroll1 = place(new UpwardScrollBar(0, 33, Frame1), "VScroll1", layout::VScroll1);
     VScroll1->setLevel(1);
+    VScroll1->setAccessibleName(QStringLiteral("Line"));
     // A drag of the thumb pages once, when it is released.
     VScroll1->setTracking(false);
 }

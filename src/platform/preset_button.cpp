@@ -15,6 +15,13 @@ PresetButton::PresetButton(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+bool PresetButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTipChange)
+        setAccessibleName(toolTip());
+    return QToolButton::event(event);
+}
+
 void PresetButton::mousePressEvent(QMouseEvent* event)
 {
     emit mousePressed(event->button());

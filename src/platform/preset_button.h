@@ -7,6 +7,7 @@ namespace ondulix {
 // A picture-style option button of the preset group. Besides the click that sets it, it reports
 // every mouse press, whatever the mouse button, and its gaining the keyboard focus.
 // Qt gives the focus before it delivers the press, so the order is focus, press, click.
+// The button shows no caption, so its tooltip, the preset's name, is also its accessible name.
 class PresetButton : public QToolButton
 {
     Q_OBJECT
@@ -19,6 +20,7 @@ signals:
     void focusGained();
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 };

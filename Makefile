@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps test-deps configure bench format clean
+.PHONY: run test build deps test-deps configure bench format clean install package
 
 run: deps build
 	./$(BUILD_DIR)/src/app/ondulix
@@ -17,6 +17,14 @@ test: test-deps build
 bench: CMAKE_FLAGS += -DONDULIX_TESTS=ON
 bench: test-deps build
 	./$(BUILD_DIR)/bench/ondulix_bench
+
+# make install   builds and installs under PREFIX (default /usr/local); DESTDIR=DIR stages it
+# make package   builds the Debian package $(BUILD_DIR)/ondulix_VERSION_ARCH.deb
+install: deps build
+	cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
+
+package: deps build
+	cmake --build $(BUILD_DIR) --target package
 
 deps:
 	bash scripts/install-deps.sh

@@ -9,10 +9,12 @@ build_packages=(
     g++ cmake ninja-build make
     qt6-base-dev qt6-qpa-plugins libgl-dev
     fonts-liberation2
+    dpkg-dev
 )
 test_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xdotool xclip imagemagick x11-utils xauth
+    desktop-file-utils
 )
 
 wanted=("${build_packages[@]}")

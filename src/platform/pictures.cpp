@@ -78,11 +78,11 @@ QPolygonF presetOutline(int index)
     }
 }
 
-QPixmap zigZag(int size)
+QImage zigZag(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const double s = size / 32.0;
     QPainterPath stroke;
@@ -102,7 +102,7 @@ QPixmap zigZag(int size)
     painter.translate(-0.4 * s, -0.4 * s);
     strokeWith(Qt::white, 1);
     painter.end();
-    return pixmap;
+    return image;
 }
 
 } // namespace
@@ -110,9 +110,14 @@ QPixmap zigZag(int size)
 QIcon programIcon()
 {
     QIcon icon;
-    icon.addPixmap(zigZag(16));
-    icon.addPixmap(zigZag(32));
+    icon.addPixmap(QPixmap::fromImage(zigZag(16)));
+    icon.addPixmap(QPixmap::fromImage(zigZag(32)));
     return icon;
+}
+
+QImage programIconImage(int size)
+{
+    return zigZag(size);
 }
 
 QPixmap presetPicture(int index)

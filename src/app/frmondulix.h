@@ -2,6 +2,8 @@
 
 #include "pattern/pattern_table.h"
 #include "platform/slider_sample_set.h"
+#include "wave/presets.h"
+#include "wave/random_source.h"
 #include "wave/sample_set.h"
 
 #include <QWidget>
@@ -39,6 +41,8 @@ public:
 signals:
     // After the slider change handler has run for a sample.
     void sampleChangeHandled(int index);
+    // After a preset button's press, focus or click has run the preset selection to its end.
+    void presetSelectionRan();
 
 private:
     void buildGraphAndSliders();
@@ -48,9 +52,12 @@ private:
     void buildLineSelector();
     void setTabOrderChain();
     void connectEvents();
+    void connectWaveEditing();
 
     void onSampleChanged(int index);
     void redrawGraph();
+    void onPointerMoved(Qt::MouseButtons buttons, float x, float y);
+    void runPresetSelection();
 
     SliderSampleSet::Sliders vSlide {};
     GraphBox* pWave = nullptr;
@@ -75,6 +82,8 @@ private:
     SliderSampleSet m_samples {vSlide};
     PatternTable m_patternTable;
     std::filesystem::path m_startupDirectory;
+    Preset m_selectedPreset = Preset::Reset;
+    RandomSource m_random;
 };
 
 } // namespace ondulix

@@ -89,18 +89,6 @@ TEST(FixedPresets, HalvesGoToTheEvenNeighbour)
         EXPECT_EQ(fixedPresetSample(c.preset, c.index), c.value) << c.index;
 }
 
-TEST(FixedPresets, ExtremesAndSplits)
-{
-    EXPECT_EQ(fixedPresetSample(Preset::Ramp2, 31), 469);
-    EXPECT_EQ(fixedPresetSample(Preset::Ramp1, 31), -469);
-    EXPECT_EQ(fixedPresetSample(Preset::Square, 15), 500);
-    EXPECT_EQ(fixedPresetSample(Preset::Square, 16), -500);
-    EXPECT_EQ(fixedPresetSample(Preset::DoubleSine, 4), 500);
-    EXPECT_EQ(fixedPresetSample(Preset::DoubleSine, 12), -500);
-    EXPECT_EQ(fixedPresetSample(Preset::DoubleSine, 20), 250);
-    EXPECT_EQ(fixedPresetSample(Preset::DoubleSine, 28), -250);
-}
-
 TEST(PresetGenerator, WritesEverySampleInIndexOrderThenRedrawsOnce)
 {
     RandomSource random = frozenClockSource();

@@ -92,15 +92,6 @@ TEST_F(GraphDrawingTest, NoButtonOrLeftWithAnotherButtonChangesNothing)
     EXPECT_EQ(slider(12)->level(), 420);
 }
 
-TEST_F(GraphDrawingTest, ARightDragChangesNothing)
-{
-    QTest::mousePress(graph(), Qt::RightButton, {}, at(30, 30));
-    QTest::mouseMove(graph(), at(40, 40));
-    QTest::mouseMove(graph(), at(60, 60));
-    QTest::mouseRelease(graph(), Qt::RightButton, {}, at(60, 60));
-    EXPECT_EQ(handled->count(), 0);
-}
-
 TEST_F(GraphDrawingTest, WhileDisarmedDragsDoNothingUntilAClickOnTheGraph)
 {
     drawFlag()->setChecked(false); // as a file operation leaves it

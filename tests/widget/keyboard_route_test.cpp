@@ -1,6 +1,9 @@
 #include "widget/window_fixture.h"
 
 #include "pattern/pattern_table.h"
+#include "unit/array_sample_set.h"
+#include "wave/normalization.h"
+#include "wave/presets.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -8,6 +11,7 @@
 #include <QSignalSpy>
 
 using namespace ondulix;
+using ondulix::testing::ArraySampleSet;
 using ondulix::testing::WindowTest;
 
 namespace {
@@ -18,6 +22,24 @@ class KeyboardRouteTest : public WindowTest
 {
 protected:
     QWidget* focused() const { return QApplication::focusWidget(); }
+
+    std::vector<int> samples() const
+    {
+        std::vector<int> values;
+        for (int i = 0; i < kSampleCount; ++i)
+            values.push_back(slider(i)->level());
+        return values;
+    }
+
+    // A fixed preset after the normalization that follows it.
+    static std::vector<int> presetShape(Preset preset)
+    {
+        ArraySampleSet shape;
+        for (int i = 0; i < kSampleCount; ++i)
+            shape.values.at(i) = fixedPresetSample(preset, i);
+        normalize(shape);
+        return {shape.values.begin(), shape.values.end()};
+    }
 
     // Tab once; the focus must land on `name`.
     void tabTo(const QString& name, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -73,9 +95,11 @@ TEST_F(KeyboardRouteTest, TabReachesEveryOperationAndKeysRunIt)
     ASSERT_NO_FATAL_FAILURE(tabTo("optWave(5)"));
     ASSERT_NO_FATAL_FAILURE(pressWithSpace());
     EXPECT_TRUE(preset(5)->isChecked());
+    EXPECT_EQ(samples(), presetShape(Preset::Triangle));
     key(Qt::Key_Right);
     EXPECT_EQ(focused(), preset(4));
     EXPECT_TRUE(preset(4)->isChecked());
+    EXPECT_EQ(samples(), presetShape(Preset::Ramp1));
 
     ASSERT_NO_FATAL_FAILURE(tabTo("cmdGenerate"));
     QGuiApplication::clipboard()->clear();
@@ -100,7 +124,12 @@ TEST_F(KeyboardRouteTest, TabReachesEveryOperationAndKeysRunIt)
     EXPECT_EQ(labelText(QStringLiteral("lblLine")), QStringLiteral("32"));
 
     ASSERT_NO_FATAL_FAILURE(tabTo("cmdNormal"));
+    for (int i = 0; i < 32; ++i)
+        slider(i)->setLevel(i == 9 ? -125 : 0);
+    slider(3)->setLevel(100);
     ASSERT_NO_FATAL_FAILURE(pressWithSpace());
+    EXPECT_EQ(slider(9)->level(), -500);
+    EXPECT_EQ(slider(3)->level(), 400);
 
     ASSERT_NO_FATAL_FAILURE(tabTo("vSlide(0)"));
 }

@@ -3,6 +3,9 @@
 #include "app/control_layout.h"
 #include "app/csv_commands.h"
 #include "files/settings_file.h"
+#include "pattern/clipboard_text.h"
+#include "pattern/pattern_line.h"
+#include "platform/clipboard.h"
 #include "platform/graph_box.h"
 #include "platform/native_path.h"
 #include "platform/pictures.h"
@@ -167,6 +170,9 @@ void frmOndulix::connectEvents()
     for (int i = 0; i < kSampleCount; ++i)
         connect(vSlide[i], &UpwardScrollBar::levelChanged, this, [this, i] { onSampleChanged(i); });
     pWave->setPaintHandler([this] { redrawGraph(); });
+    connect(VScroll1, &UpwardScrollBar::levelChanged, this, &frmOndulix::onLineSelected);
+    connect(cmdGenMem, &QPushButton::clicked, this, &frmOndulix::storeCurrentLine);
+    connect(cmdGenerate, &QPushButton::clicked, this, &frmOndulix::copySamplesToClipboard);
 }
 
 void frmOndulix::load()
@@ -187,6 +193,22 @@ void frmOndulix::onSampleChanged(int index)
 void frmOndulix::redrawGraph()
 {
     ondulix::redrawGraph(m_samples, *pWave);
+}
+
+void frmOndulix::onLineSelected()
+{
+    pageToSelectedLine(m_lineSelector, m_patternTable, m_samples);
+    emit lineLoaded(m_lineSelector.line());
+}
+
+void frmOndulix::storeCurrentLine()
+{
+    storeLine(m_samples, m_lineSelector.line(), m_patternTable);
+}
+
+void frmOndulix::copySamplesToClipboard()
+{
+    replaceClipboardText(clipboardText(m_samples));
 }
 
 void frmOndulix::connectFileEvents()
@@ -246,8 +268,8 @@ void frmOndulix::onQuenferClicked()
 // line 1 of the newly read table is always paged in.
 void frmOndulix::showFirstLine()
 {
-    VScroll1->setLevel(32);
-    VScroll1->setLevel(1);
+    m_lineSelector.setLine(kPatternLineCount);
+    m_lineSelector.setLine(1);
 }
 
 } // namespace ondulix

@@ -3,6 +3,7 @@
 #include "app/compiler_commands.h"
 #include "app/file_services.h"
 #include "pattern/pattern_table.h"
+#include "platform/scroll_bar_line_selector.h"
 #include "platform/slider_sample_set.h"
 #include "wave/sample_set.h"
 
@@ -49,6 +50,8 @@ public:
 signals:
     // After the slider change handler has run for a sample.
     void sampleChangeHandled(int index);
+    // After each run of paging, the nested run of a wrap included, with the line it loaded.
+    void lineLoaded(int line);
 
 private:
     void buildGraphAndSliders();
@@ -70,6 +73,9 @@ private:
     void onConfigureClicked();
     void onQuenferClicked();
     void showFirstLine();
+    void onLineSelected();
+    void storeCurrentLine();
+    void copySamplesToClipboard();
 
     SliderSampleSet::Sliders vSlide {};
     GraphBox* pWave = nullptr;
@@ -93,6 +99,7 @@ private:
 
     SliderSampleSet m_samples {vSlide};
     PatternTable m_patternTable;
+    ScrollBarLineSelector m_lineSelector {VScroll1, lblLine};
     std::filesystem::path m_startupDirectory;
 
     std::unique_ptr<CommonDialog> CD1;

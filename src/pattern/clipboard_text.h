@@ -1,0 +1,13 @@
+#pragma once
+
+#include "wave/sample_set.h"
+
+#include <string>
+
+namespace ondulix {
+
+// The sample set as one line for a spreadsheet: "ABC", then for each sample a tab and its
+// value / 1000 in padded form. No line ending, so a paste fills exactly one row.
+std::string clipboardText(const SampleSet& samples);
+
+} // namespace ondulix

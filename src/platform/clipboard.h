@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace ondulix {
+
+// Lets pending events run once, so the window repaints before the clipboard is touched, then
+// empties the clipboard of every format and leaves the text on it as plain text.
+void replaceClipboardText(const std::string& text);
+
+} // namespace ondulix

@@ -13,8 +13,10 @@ ProcessStart startDetached(
     process.setWorkingDirectory(workingDirectory);
     ProcessStart result;
     result.started = process.startDetached(&result.processId);
-    if (!result.started)
+    if (!result.started) {
+        result.processId = 0;
         result.failure = process.errorString();
+    }
     return result;
 }
 

@@ -3,6 +3,8 @@
 #include "pattern/pattern_table.h"
 #include "platform/scroll_bar_line_selector.h"
 #include "platform/slider_sample_set.h"
+#include "wave/presets.h"
+#include "wave/random_source.h"
 #include "wave/sample_set.h"
 
 #include <QWidget>
@@ -42,6 +44,8 @@ signals:
     void sampleChangeHandled(int index);
     // After each run of paging, the nested run of a wrap included, with the line it loaded.
     void lineLoaded(int line);
+    // After a preset button's press, focus or click has run the preset selection to its end.
+    void presetSelectionRan();
 
 private:
     void buildGraphAndSliders();
@@ -51,9 +55,12 @@ private:
     void buildLineSelector();
     void setTabOrderChain();
     void connectEvents();
+    void connectWaveEditing();
 
     void onSampleChanged(int index);
     void redrawGraph();
+    void onPointerMoved(Qt::MouseButtons buttons, float x, float y);
+    void runPresetSelection();
 
     void onLineSelected();
     void storeCurrentLine();
@@ -83,6 +90,8 @@ private:
     PatternTable m_patternTable;
     ScrollBarLineSelector m_lineSelector {VScroll1, lblLine};
     std::filesystem::path m_startupDirectory;
+    Preset m_selectedPreset = Preset::Reset;
+    RandomSource m_random;
 };
 
 } // namespace ondulix

@@ -51,6 +51,7 @@ BENCHMARK(BM_RasteriseGraph)->Arg(1)->Arg(2);
 void BM_ThirtyTwoSliderWrites(benchmark::State& state)
 {
     frmOndulix window;
+    window.show();
     int level = 0;
     for (auto _ : state) {
         level = level == 100 ? -100 : 100;

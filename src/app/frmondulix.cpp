@@ -13,6 +13,8 @@
 #include "platform/qt_common_dialog.h"
 #include "platform/upward_scroll_bar.h"
 #include "wave/graph.h"
+#include "wave/normalization.h"
+#include "wave/pointer_drawing.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -43,6 +45,14 @@ QLabel* borderedLabel(QWidget* parent)
     label->setLineWidth(1);
     label->setAlignment(Qt::AlignCenter);
     return label;
+}
+
+// Only the three classic buttons count; left together with any other is not "left".
+int drawingButtonBits(Qt::MouseButtons buttons)
+{
+    return (buttons.testFlag(Qt::LeftButton) ? kLeftButtonBit : 0)
+        | (buttons.testFlag(Qt::RightButton) ? kRightButtonBit : 0)
+        | (buttons.testFlag(Qt::MiddleButton) ? kMiddleButtonBit : 0);
 }
 
 QFont boldFont(double pointSize)
@@ -173,6 +183,19 @@ void frmOndulix::connectEvents()
     connect(VScroll1, &UpwardScrollBar::levelChanged, this, &frmOndulix::onLineSelected);
     connect(cmdGenMem, &QPushButton::clicked, this, &frmOndulix::storeCurrentLine);
     connect(cmdGenerate, &QPushButton::clicked, this, &frmOndulix::copySamplesToClipboard);
+    connectWaveEditing();
+}
+
+void frmOndulix::connectWaveEditing()
+{
+    connect(pWave, &GraphBox::clicked, this, [this] { chkDraw->setChecked(true); });
+    connect(pWave, &GraphBox::pointerMoved, this, &frmOndulix::onPointerMoved);
+    for (PresetButton* preset : optWave) {
+        connect(preset, &PresetButton::mousePressed, this, &frmOndulix::runPresetSelection);
+        connect(preset, &PresetButton::focusGained, this, &frmOndulix::runPresetSelection);
+        connect(preset, &PresetButton::clicked, this, &frmOndulix::runPresetSelection);
+    }
+    connect(cmdNormal, &QPushButton::clicked, this, [this] { normalize(m_samples); });
 }
 
 void frmOndulix::load()
@@ -209,6 +232,26 @@ void frmOndulix::storeCurrentLine()
 void frmOndulix::copySamplesToClipboard()
 {
     replaceClipboardText(clipboardText(m_samples));
+}
+
+void frmOndulix::onPointerMoved(Qt::MouseButtons buttons, float x, float y)
+{
+    const auto target = pointerTarget(drawingButtonBits(buttons), chkDraw->isChecked(), x, y);
+    if (target)
+        m_samples.setSample(target->column, target->value);
+}
+
+// Each of the three events runs all of it, so a press and the focus it brings regenerate the
+// preset that is still set before the click sets the new one.
+void frmOndulix::runPresetSelection()
+{
+    for (int k = 0; k < layout::kPresetCount; ++k) {
+        if (optWave[k]->isChecked())
+            m_selectedPreset = static_cast<Preset>(k);
+    }
+    generatePreset(m_selectedPreset, m_samples, m_random, *pWave);
+    cmdNormal->click(); // normalizes before this returns, as a press by the user would
+    emit presetSelectionRan();
 }
 
 void frmOndulix::connectFileEvents()

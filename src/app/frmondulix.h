@@ -5,6 +5,8 @@
 #include "pattern/pattern_table.h"
 #include "platform/scroll_bar_line_selector.h"
 #include "platform/slider_sample_set.h"
+#include "wave/presets.h"
+#include "wave/random_source.h"
 #include "wave/sample_set.h"
 
 #include <QWidget>
@@ -52,6 +54,8 @@ signals:
     void sampleChangeHandled(int index);
     // After each run of paging, the nested run of a wrap included, with the line it loaded.
     void lineLoaded(int line);
+    // After a preset button's press, focus or click has run the preset selection to its end.
+    void presetSelectionRan();
 
 private:
     void buildGraphAndSliders();
@@ -61,9 +65,12 @@ private:
     void buildLineSelector();
     void setTabOrderChain();
     void connectEvents();
+    void connectWaveEditing();
 
     void onSampleChanged(int index);
     void redrawGraph();
+    void onPointerMoved(Qt::MouseButtons buttons, float x, float y);
+    void runPresetSelection();
 
     void connectFileEvents();
     FileServices fileServices() { return {*CD1, *m_messages, *this}; }
@@ -101,6 +108,8 @@ private:
     PatternTable m_patternTable;
     ScrollBarLineSelector m_lineSelector {VScroll1, lblLine};
     std::filesystem::path m_startupDirectory;
+    Preset m_selectedPreset = Preset::Reset;
+    RandomSource m_random;
 
     std::unique_ptr<CommonDialog> CD1;
     std::unique_ptr<MessageSink> m_messages;

@@ -24,7 +24,10 @@ void PresetButton::mousePressEvent(QMouseEvent* event)
 void PresetButton::focusInEvent(QFocusEvent* event)
 {
     QToolButton::focusInEvent(event);
-    emit focusGained();
+    // The window coming back to the front returns the focus the button had; the user chose
+    // nothing, and a random preset must not replace the waveform for that.
+    if (event->reason() != Qt::ActiveWindowFocusReason)
+        emit focusGained();
 }
 
 } // namespace ondulix

@@ -2,15 +2,17 @@
 # Starts the built program in a real X server, takes a screenshot and checks what a user sees:
 # the window's size, the graph's background, a centre-line pixel and the flat curve.
 set -euo pipefail
-program=$1
+program=$(realpath "$1")
 work=$(mktemp -d)
 trap 'kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-display=":$(( 90 + RANDOM % 400 ))"
-Xvfb "$display" -screen 0 800x700x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells its number, so parallel runs never collide.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+exec 3>&-
+for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+export DISPLAY=":$(head -n 1 "$work/display")"
 
 (cd "$work" && exec "$program") &
 app_pid=$!

@@ -19,7 +19,8 @@ public:
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "ondulix-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::filesystem::filesystem_error("mkdtemp", std::error_code(errno, std::generic_category()));
+            throw std::filesystem::filesystem_error(
+                "mkdtemp", std::error_code(errno, std::generic_category()));
         m_path = pattern;
     }
     ~TemporaryFolder()

@@ -8,8 +8,7 @@ namespace {
 
 TEST(CompilerCommand, CommandLineIsPathCsvAndMemSeparatedBySingleBlanks)
 {
-    const CompilerCommand command
-        = compilerCommand("C:\\TOOLS\\MC.EXE", "WAVE1.CSV", "WAVE1.MEM");
+    const CompilerCommand command = compilerCommand("C:\\TOOLS\\MC.EXE", "WAVE1.CSV", "WAVE1.MEM");
     EXPECT_EQ(command.commandLine, "C:\\TOOLS\\MC.EXE WAVE1.CSV WAVE1.MEM");
 }
 
@@ -26,8 +25,8 @@ TEST(CompilerCommand, NamesWithBlanksAndShellCharactersStayWholeArguments)
 
 TEST(CompilerCommand, RunsInTheFolderOfTheCsvFile)
 {
-    EXPECT_EQ(compilerCommand("/q", "/data/waves/a.csv", "/out/a.mem").workingDirectory,
-        "/data/waves");
+    EXPECT_EQ(
+        compilerCommand("/q", "/data/waves/a.csv", "/out/a.mem").workingDirectory, "/data/waves");
 }
 
 } // namespace

@@ -55,8 +55,8 @@ TEST(CsvFile, FilesThatCannotBeReadAreRefusedWithTheSystemsReason)
     std::filesystem::create_symlink(folder / "loop.csv", folder / "loop.csv");
     EXPECT_EQ(refusal(folder / "folder.csv"), "it is a folder, not a file");
     EXPECT_EQ(refusal(folder / "missing.csv"), "it cannot be opened: No such file or directory");
-    EXPECT_EQ(refusal(folder / "loop.csv"),
-        "it cannot be opened: Too many levels of symbolic links");
+    EXPECT_EQ(
+        refusal(folder / "loop.csv"), "it cannot be opened: Too many levels of symbolic links");
 }
 
 TEST(CsvFile, FileWithoutReadPermissionIsRefused)

@@ -129,7 +129,10 @@ const RefusedCase kRefusedCases[] = {
     {"34 fields: 33 and a trailing comma", lines(3, "1") + fields(33) + ",\r\n", 4, "34 fields"},
     {"far too many fields", std::string(1000, ','), 1, "1001 fields"},
     {"a NUL byte", "1,2\r\n3,\0,4\r\n"s, 2, "NUL"},
-    {"binary junk", "\x7f" "ELF\x02\x01\x01\0\0\0\0\x03\0>\0\x01\0\0\0"s, 1, "not a text file"},
+    {"binary junk",
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\0\0\x03\0>\0\x01\0\0\0"s,
+        1, "not a text file"},
 };
 
 TEST(CsvReader, RefusesFilesBeyondTheLimitsNamingTheLine)
@@ -139,7 +142,8 @@ TEST(CsvReader, RefusesFilesBeyondTheLimitsNamingTheLine)
         ASSERT_TRUE(std::holds_alternative<CsvError>(result)) << c.what;
         const CsvError& error = std::get<CsvError>(result);
         EXPECT_EQ(error.line, c.line) << c.what;
-        EXPECT_NE(error.reason.find(c.reasonPart), std::string::npos) << c.what << ": " << error.reason;
+        EXPECT_NE(error.reason.find(c.reasonPart), std::string::npos)
+            << c.what << ": " << error.reason;
     }
 }
 

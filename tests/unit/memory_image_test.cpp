@@ -24,7 +24,7 @@ TEST(MemoryImage, ScalingFillsTheWordSymmetricallyAndLimitsTheRest)
         {-0.5, 32, -2147483647}, {1e300, 16, 32767}, {0.75, 16, 32767}, {-0.501, 16, -32767},
         {inf, 8, 127}, {-inf, 8, -127}, {std::numeric_limits<double>::quiet_NaN(), 16, 0},
         {0.25, 10, 256}, // 255.5, half to even
-        {0.25 * 3 / 3, 8, 64}, // 63.5, half to even
+        {0.25, 8, 64}, // 63.5, half to even
     };
     for (const auto& c : cases)
         EXPECT_EQ(scaledWord(c.value, c.bits), c.word) << c.value << " at " << c.bits << " bits";

@@ -13,6 +13,7 @@ build_packages=(
 test_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xdotool xclip imagemagick x11-utils xauth
+    iverilog
 )
 
 wanted=("${build_packages[@]}")

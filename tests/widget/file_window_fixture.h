@@ -28,8 +28,8 @@ public:
         bool drawingArmed;
     };
 
-    void answer(const QString& path) { m_answers.emplace_back(path); }
-    void cancel() { m_answers.emplace_back(std::nullopt); }
+    void answer(const QString& path) { m_answers.push_back(path); }
+    void cancel() { m_answers.push_back(QString()); } // a null text stands for a cancel
 
     std::vector<Shown> shown;
 
@@ -42,13 +42,15 @@ protected:
             ADD_FAILURE() << "a file dialog opened that the test did not expect";
             return std::nullopt;
         }
-        std::optional<QString> next = m_answers.front();
+        const QString next = m_answers.front();
         m_answers.pop_front();
+        if (next.isNull())
+            return std::nullopt;
         return next;
     }
 
 private:
-    std::deque<std::optional<QString>> m_answers;
+    std::deque<QString> m_answers;
 };
 
 class MessageRecorder : public MessageSink

@@ -14,6 +14,7 @@ build_packages=(
 test_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xdotool xclip imagemagick x11-utils xauth
+    iverilog
     desktop-file-utils
 )
 

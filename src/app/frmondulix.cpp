@@ -1,12 +1,16 @@
 #include "app/frmondulix.h"
 
 #include "app/control_layout.h"
+#include "app/csv_commands.h"
+#include "files/settings_file.h"
 #include "pattern/clipboard_text.h"
 #include "pattern/pattern_line.h"
 #include "platform/clipboard.h"
 #include "platform/graph_box.h"
+#include "platform/native_path.h"
 #include "platform/pictures.h"
 #include "platform/preset_button.h"
+#include "platform/qt_common_dialog.h"
 #include "platform/upward_scroll_bar.h"
 #include "wave/graph.h"
 #include "wave/normalization.h"
@@ -77,6 +81,7 @@ frmOndulix::frmOndulix(QWidget* parent)
     buildLineSelector();
     setTabOrderChain();
     connectEvents();
+    connectFileEvents();
     vSlide[0]->setFocus();
 }
 
@@ -199,6 +204,7 @@ void frmOndulix::load()
 {
     std::error_code error;
     m_startupDirectory = std::filesystem::current_path(error);
+    loadSettings();
 }
 
 void frmOndulix::onSampleChanged(int index)
@@ -248,6 +254,67 @@ void frmOndulix::runPresetSelection()
     generatePreset(m_selectedPreset, m_samples, m_random, *pWave);
     cmdNormal->click(); // normalizes before this returns, as a press by the user would
     emit presetSelectionRan();
+}
+
+void frmOndulix::connectFileEvents()
+{
+    CD1 = std::make_unique<QtCommonDialog>();
+    m_messages = std::make_unique<MessageBoxSink>(this);
+    connect(cmdSave, &QPushButton::clicked, this, &frmOndulix::onSaveClicked);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmOndulix::onOpenClicked);
+    connect(cmdConfigure, &QPushButton::clicked, this, &frmOndulix::onConfigureClicked);
+    connect(cmdQuenfer, &QPushButton::clicked, this, &frmOndulix::onQuenferClicked);
+}
+
+void frmOndulix::loadSettings()
+{
+    if (const auto path = ondulix::loadSettings(settingsFilePath(m_startupDirectory))) {
+        m_compilerPath = fromNativeText(*path);
+        cmdQuenfer->setEnabled(true);
+    }
+}
+
+// Each file operation first takes the drawing flag down, before any dialog opens: the click
+// that closes a dialog over the graph must not draw.
+void frmOndulix::onSaveClicked()
+{
+    chkDraw->setChecked(false);
+    auto services = fileServices();
+    saveCsv(services, m_patternTable, m_csvFileName);
+}
+
+void frmOndulix::onOpenClicked()
+{
+    chkDraw->setChecked(false);
+    auto services = fileServices();
+    if (openCsv(services, m_patternTable, m_csvFileName))
+        showFirstLine();
+}
+
+void frmOndulix::onConfigureClicked()
+{
+    chkDraw->setChecked(false);
+    auto services = fileServices();
+    if (const auto path = configureCompiler(services, m_startupDirectory)) {
+        m_compilerPath = *path;
+        cmdQuenfer->setEnabled(true);
+    }
+}
+
+void frmOndulix::onQuenferClicked()
+{
+    chkDraw->setChecked(false);
+    auto services = fileServices();
+    if (auto run = makeMemFile(services, m_compilerPath))
+        m_lastCompile = *std::move(run);
+}
+
+// Setting 32 first makes the second setting a change even when line 1 was already current, so
+// line 1 of the newly read table is always paged in.
+void frmOndulix::showFirstLine()
+{
+    m_lineSelector.setLine(kPatternLineCount);
+    m_lineSelector.setLine(1);
 }
 
 } // namespace ondulix

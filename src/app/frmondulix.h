@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/compiler_commands.h"
+#include "app/file_services.h"
 #include "pattern/pattern_table.h"
 #include "platform/scroll_bar_line_selector.h"
 #include "platform/slider_sample_set.h"
@@ -10,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <memory>
 
 class QCheckBox;
 class QGroupBox;
@@ -38,6 +41,13 @@ public:
     SampleSet& samples() { return m_samples; }
     PatternTable& patternTable() { return m_patternTable; }
     const std::filesystem::path& startupDirectory() const { return m_startupDirectory; }
+    const QString& compilerPath() const { return m_compilerPath; }
+    const QString& csvFileName() const { return m_csvFileName; }
+    const CompileRun& lastCompile() const { return m_lastCompile; }
+
+    // The window's file dialog and where it tells the user of failures; tests put in their own.
+    void setFileDialog(std::unique_ptr<CommonDialog> dialog) { CD1 = std::move(dialog); }
+    void setMessageSink(std::unique_ptr<MessageSink> sink) { m_messages = std::move(sink); }
 
 signals:
     // After the slider change handler has run for a sample.
@@ -62,6 +72,14 @@ private:
     void onPointerMoved(Qt::MouseButtons buttons, float x, float y);
     void runPresetSelection();
 
+    void connectFileEvents();
+    FileServices fileServices() { return {*CD1, *m_messages, *this}; }
+    void loadSettings();
+    void onSaveClicked();
+    void onOpenClicked();
+    void onConfigureClicked();
+    void onQuenferClicked();
+    void showFirstLine();
     void onLineSelected();
     void storeCurrentLine();
     void copySamplesToClipboard();
@@ -92,6 +110,12 @@ private:
     std::filesystem::path m_startupDirectory;
     Preset m_selectedPreset = Preset::Reset;
     RandomSource m_random;
+
+    std::unique_ptr<CommonDialog> CD1;
+    std::unique_ptr<MessageSink> m_messages;
+    QString m_csvFileName;
+    QString m_compilerPath;
+    CompileRun m_lastCompile;
 };
 
 } // namespace ondulix

@@ -1,30 +1,15 @@
+#include "widget/scroll_bar_parts.h"
 #include "widget/window_fixture.h"
 
 #include "wave/graph.h"
 
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionSlider>
 
 using namespace ondulix;
+using ondulix::testing::partOf;
 using ondulix::testing::WindowTest;
 
 namespace {
-
-QRect partOf(QScrollBar* bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-}
 
 class SampleSliderTest : public WindowTest
 {

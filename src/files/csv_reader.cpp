@@ -1,0 +1,67 @@
+#include "files/csv_reader.h"
+
+#include "files/text_lines.h"
+#include "files/whole_file.h"
+
+#include <algorithm>
+
+namespace ondulix {
+
+namespace {
+
+CsvError refuse(std::int64_t line, std::string reason)
+{
+    return CsvError {line, std::move(reason)};
+}
+
+std::optional<CsvError> checkLine(std::string_view line, std::int64_t number)
+{
+    if (line.find('\0') != std::string_view::npos)
+        return refuse(number, "it holds a NUL byte, so this is not a text file");
+    if (number > kPatternLineCount && !line.empty())
+        return refuse(number, "a pattern file holds only 32 lines, and this one is not empty");
+    const auto fields = std::count(line.begin(), line.end(), ',') + 1;
+    if (fields > kCsvFieldCount)
+        return refuse(number,
+            "it has " + std::to_string(fields) + " fields, and a pattern line has at most 33");
+    return std::nullopt;
+}
+
+void storeLine(std::string_view line, int number, PatternTable& table)
+{
+    for (int field = 1;; ++field) {
+        const std::size_t comma = line.find(',');
+        table.setCell(number, field, std::string(line.substr(0, comma)));
+        if (comma == std::string_view::npos)
+            return;
+        line.remove_prefix(comma + 1);
+    }
+}
+
+} // namespace
+
+CsvReadResult readCsv(std::string_view bytes, const PatternTable& old)
+{
+    // Lines are stored into a copy as they pass; the copy reaches the caller only when all have.
+    PatternTable table = old;
+    LineReader lines(bytes);
+    std::int64_t number = 0;
+    while (const auto line = lines.next()) {
+        ++number;
+        if (auto error = checkLine(*line, number))
+            return *std::move(error);
+        if (number <= kPatternLineCount)
+            storeLine(*line, static_cast<int>(number), table);
+    }
+    return table;
+}
+
+CsvReadResult readCsvFile(const std::filesystem::path& path, const PatternTable& old)
+{
+    const WholeFile file = readWholeFile(path, kCsvFileSizeLimit);
+    if (!file.bytes)
+        return CsvError {0, file.failure};
+    return readCsv(*file.bytes, old);
+}
+
+} // namespace ondulix

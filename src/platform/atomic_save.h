@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace ondulix {
+
+// Writes a file the user owns so that it is either wholly new or wholly as before: the bytes go
+// to a temporary file beside it, which then replaces it. Returns the system's reason when the
+// save failed (a read-only folder, a folder in the file's place, a full disk), nothing on success.
+std::optional<QString> saveAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace ondulix

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "files/memory_image.h"
+
+#include <string>
+#include <vector>
+
+namespace ondulix {
+
+enum class QuenferAction
+{
+    Compile,
+    ShowHelp,
+    ShowVersion,
+    RefuseUsage
+};
+
+struct QuenferCommandLine
+{
+    QuenferAction action = QuenferAction::Compile;
+    MemoryImageOptions image;
+    std::string input;
+    std::string output;
+    std::string problem; // what is wrong, for RefuseUsage
+};
+
+// Reads `quenfer [OPTIONS] INPUT.csv OUTPUT.mem`; arguments exclude the program name.
+QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& arguments);
+
+std::string quenferUsage();
+
+} // namespace ondulix

@@ -14,8 +14,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-# dpkg-shlibdeps finds the libraries the programs link (Qt 6 widgets, the C++ runtime); what
-# Qt loads at run time it cannot see: the X11 platform plugin, and the font the window uses.
+# dpkg-shlibdeps finds the libraries the programs link (Qt 6 widgets and gui, which brings the
+# X11 platform plugin, and the C++ runtime); it cannot see the font the window asks for by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 include(CPack)

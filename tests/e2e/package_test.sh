@@ -36,7 +36,7 @@ check "package name" ondulix "$(field Package)"
 check "version" 0.0.5 "$(field Version)"
 check "architecture" "$arch" "$(field Architecture)"
 depends=$(field Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
     holds "depends on $needed" grep -Eq "(^|, )$needed( |,|$)" <<<"$depends"
 done
 

@@ -4,7 +4,6 @@ namespace ondulix {
 
 // Lets assistive technology read the program's controls as the user sees them: a scroll bar
 // whose top end is the larger value reports the program's value, not the negated one it holds.
-// Call once, after the application object exists.
 void installAccessibleControls();
 
 } // namespace ondulix

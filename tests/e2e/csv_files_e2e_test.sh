@@ -7,27 +7,9 @@ program=$1
 work=$(mktemp -d)
 trap 'kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# Xvfb picks a free display itself and writes its number, so parallel runs never collide.
-Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/x_session.sh"
+start_x_server 800x700
 
-fail=0
-check() { # description, expected, actual
-    if [[ "$2" == "$3" ]]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; fail=1; fi
-}
-# The id of the visible window whose title matches, once it is there.
-wait_for_window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [[ -n "$id" ]] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    echo "FAIL: no window '$1' appeared" >&2
-    exit 1
-}
 # Clicks a button of the main window at its centre, in logical pixels of the client area.
 click_at() {
     local window

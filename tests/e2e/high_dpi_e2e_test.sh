@@ -10,17 +10,8 @@ program=$(realpath "$1")
 work=$(mktemp -d)
 trap 'kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1280x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$work/display")"
-
-fail=0
-check() { # description, expected, actual
-    if [[ "$2" == "$3" ]]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; fail=1; fi
-}
+source "$(dirname "$0")/x_session.sh"
+start_x_server 1280x1280
 
 # The graph's drawing area starts inside its 2-pixel border at logical (8 + 2, 8 + 2) and is 253
 # logical pixels square; "Generate to  Clipboard" is centred at logical (340, 532).
@@ -32,13 +23,7 @@ start_program() { # scale
     scale=$1
     (cd "$work" && QT_SCALE_FACTOR=$scale exec "$program") &
     app_pid=$!
-    window=""
-    for _ in $(seq 100); do
-        window=$(xdotool search --name "^Ondulix - " 2>/dev/null | head -n 1 || true)
-        [[ -n "$window" ]] && break
-        sleep 0.1
-    done
-    [[ -n "$window" ]] || { echo "FAIL: the window did not appear at scale $scale"; exit 1; }
+    window=$(wait_for_window "^Ondulix - ")
     sleep 0.5
 }
 

@@ -6,29 +6,13 @@ program=$(realpath "$1")
 work=$(mktemp -d)
 trap 'kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# Xvfb picks a free display itself and tells its number, so parallel runs never collide.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x700x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$work/display")"
+source "$(dirname "$0")/x_session.sh"
+start_x_server 800x700
 
 (cd "$work" && exec "$program") &
 app_pid=$!
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --name "^Ondulix - " 2>/dev/null | head -n 1 || true)
-    [[ -n "$window" ]] && break
-    sleep 0.1
-done
-[[ -n "$window" ]] || { echo "FAIL: the window did not appear"; exit 1; }
+window=$(wait_for_window "^Ondulix - ")
 sleep 0.5
-
-fail=0
-check() { # description, expected, actual
-    if [[ "$2" == "$3" ]]; then echo "ok: $1"; else echo "FAIL: $1: expected '$2', got '$3'"; fail=1; fi
-}
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 check "window size" "414x549" "${WIDTH}x${HEIGHT}"

@@ -4,8 +4,11 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
+# The same tests once more with AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+# folder of their own (see cmake/Hardening.cmake).
+SANITIZE_DIR ?= build-sanitize
 
-.PHONY: run test build deps test-deps configure bench format clean
+.PHONY: run test build deps test-deps configure bench format clean sanitize-test
 
 run: deps build
 	./$(BUILD_DIR)/src/app/ondulix
@@ -13,6 +16,14 @@ run: deps build
 test: CMAKE_FLAGS += -DONDULIX_TESTS=ON
 test: test-deps build
 	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600
+	$(MAKE) sanitize-test
+
+# Debug (-O0) builds fastest, and the sanitizers find the same faults at any level.
+sanitize-test: test-deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DONDULIX_TESTS=ON \
+		-DONDULIX_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR)
+	cd $(SANITIZE_DIR) && ctest --output-on-failure --timeout 600
 
 bench: CMAKE_FLAGS += -DONDULIX_TESTS=ON
 bench: test-deps build
@@ -35,4 +46,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -31,6 +31,8 @@ const TextCase kTextCases[] = {
     {"first\r\nsecond\r\nthird\r\n", "third"}, // the last line wins
     {"\r\n", ""}, // one empty line: a path, and an empty one
     {"first\r\n\r\n", ""},
+    {"first\r\nsecond\r\r\n", "second"}, // CRs before the end belong to the ending
+    {"/opt/q\r", "/opt/q"},
     {"", std::nullopt}, // no line, no path
     {"/with blanks/and \"quotes\"\n", "/with blanks/and \"quotes\""},
 };

@@ -43,6 +43,21 @@ TEST(SettingsFile, CompilerPathIsTheLastLine)
         EXPECT_EQ(compilerPathIn(c.text), c.path) << c.text;
 }
 
+// The system cuts a program's name at its first NUL: "/usr/bin/true\0.exe" would start
+// /usr/bin/true. No file name holds a NUL, so such a file names no compiler at all.
+TEST(SettingsFile, FileWithANulByteNamesNoCompilerAndIsLeftAsItWas)
+{
+    using namespace std::string_literals;
+    TemporaryFolder folder;
+    const auto file = settingsFilePath(folder.path());
+    for (const std::string& text :
+        {"/usr/bin/true\0.exe\r\n"s, "\0\r\n/opt/q\r\n"s, "/opt/q\r\n\0"s}) {
+        writeBytes(file, text);
+        EXPECT_EQ(loadSettings(file), std::nullopt);
+        EXPECT_EQ(readBytes(file), text);
+    }
+}
+
 TEST(SettingsFile, WritesOneLineEndedByCrLf)
 {
     EXPECT_EQ(settingsText("/opt/q"), "/opt/q\r\n");

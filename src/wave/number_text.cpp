@@ -141,6 +141,11 @@ std::string generalForm(double value)
 {
     if (value == 0)
         return "0"; // also for -0, which must not show a sign
+    // Above this, 15 digits round up past the largest double and the text would read back as an
+    // infinity; infinities themselves have no text that reads back.
+    constexpr double kLargestWritable = 1.79769313486231e308;
+    if (!(std::fabs(value) <= kLargestWritable) && !std::isnan(value))
+        value = std::copysign(kLargestWritable, value);
     char buffer[64];
     const auto result = std::to_chars(
         buffer, buffer + sizeof buffer, value, std::chars_format::general, kSignificantDigits);

@@ -113,6 +113,23 @@ const ReadCase kReadCases[] = {
     {"inf", 0},
 };
 
+// The largest double's 15 digits round up to "1.79769313486232E+308", beyond the double range:
+// a text written from it would read back as an infinity. What is written must read back.
+TEST(NumberText, NumbersAtTheTopOfTheRangeAndInfinitiesAreWrittenAsTheLargestThatReadsBack)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double largest = std::numeric_limits<double>::max();
+    const std::pair<double, const char*> cases[] = {{largest, "1.79769313486231E+308"},
+        {-largest, "-1.79769313486231E+308"}, {inf, "1.79769313486231E+308"},
+        {-inf, "-1.79769313486231E+308"}, {1.7976931348623e308, "1.7976931348623E+308"}};
+    for (const auto& [value, general] : cases) {
+        EXPECT_EQ(generalForm(value), general) << value;
+        EXPECT_TRUE(std::isfinite(readNumber(generalForm(value)))) << value;
+        EXPECT_TRUE(std::isfinite(readNumber(paddedForm(value)))) << value;
+    }
+    EXPECT_EQ(paddedForm(inf), " 1.79769313486231E+308");
+}
+
 TEST(NumberText, ReadingFollowsTheRules)
 {
     for (const ReadCase& c : kReadCases)

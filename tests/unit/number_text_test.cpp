@@ -143,6 +143,17 @@ TEST(NumberText, ReadingALongFieldOfDigitsGivesAFiniteValue)
     EXPECT_TRUE(std::isinf(readNumber("&H" + std::string(300, 'F'))));
 }
 
+// A field may run to a mebibyte: the digits' place and the exponent must add up in full, however
+// far each reaches on its own.
+TEST(NumberText, AnExponentAndAVeryLongRunOfDigitsAddUp)
+{
+    const std::string zeros(200000, '0');
+    EXPECT_EQ(readNumber("1" + zeros + "e-199990"), 1e10);
+    EXPECT_EQ(readNumber("0." + zeros + "25e200000"), 0.25);
+    EXPECT_EQ(readNumber("0." + zeros + "1e100005"), 0);
+    EXPECT_TRUE(std::isinf(readNumber("1" + zeros + "e-100000")));
+}
+
 TEST(NumberText, RoundingTakesHalvesToTheEvenNeighbour)
 {
     const std::pair<double, double> cases[]

@@ -14,6 +14,7 @@ test_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xdotool xclip imagemagick x11-utils xauth
     iverilog
+    clang libclang-rt-14-dev
 )
 
 wanted=("${build_packages[@]}")

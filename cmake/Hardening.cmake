@@ -32,11 +32,13 @@ if(ONDULIX_FUZZ)
     add_compile_options(-fsanitize=fuzzer-no-link)
 endif()
 
-# How every test of a sanitizer build runs, and the programs it starts (quenfer) with it: leaks
-# count, and a report ends the program with status 66, which no test expects of a program, so
-# a report can never pass for an ordinary refusal (quenfer's 1).
+# How every test of a sanitizer build runs, and the programs it starts (quenfer, the program
+# under Xvfb) with it: leaks count, and a report ends the program with status 66, which no test
+# expects of a program, so a report can never pass for an ordinary refusal (quenfer's 1).
+# strict_string_checks stays off: with it, libxkbcommon's strndup() of a name that is not
+# NUL-terminated, which strndup allows, is reported as an overflow when Qt connects to X.
 set(ONDULIX_SANITIZER_ENVIRONMENT
-    "ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1:exitcode=66"
+    "ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:exitcode=66"
     "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1:exitcode=66"
     "LSAN_OPTIONS=exitcode=66")
 

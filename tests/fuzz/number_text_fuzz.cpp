@@ -108,6 +108,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Paging makes a sample of any cell text, always within the sliders' range.
     const int sample = pagedSample(text);
     FUZZ_CHECK(sample >= kSampleMin && sample <= kSampleMax);
+    // Whatever was read, infinities included, the text written for it reads back as a number.
+    FUZZ_CHECK(std::isfinite(readNumber(generalForm(value))));
     if (std::isfinite(value)) {
         // The written forms carry 15 significant digits and read back as the same number.
         const double general = readNumber(generalForm(value));

@@ -4,8 +4,15 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
+# The same tests once more with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
+# targets, each in a build folder of its own (see cmake/Hardening.cmake).
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+# What every `make test` gives each fuzz target: enough to meet a regression near the seeds.
+FUZZ_TEST_SECONDS ?= 15
 
-.PHONY: run test build deps test-deps configure bench format clean install package
+.PHONY: run test build deps test-deps configure bench format clean install package sanitize-test fuzz fuzz-build
 
 run: deps build
 	./$(BUILD_DIR)/src/app/ondulix
@@ -13,6 +20,24 @@ run: deps build
 test: CMAKE_FLAGS += -DONDULIX_TESTS=ON
 test: test-deps build
 	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600
+	$(MAKE) sanitize-test
+	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_TEST_SECONDS)
+
+# Debug (-O0) builds fastest, and the sanitizers find the same faults at any level.
+sanitize-test: test-deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DONDULIX_TESTS=ON \
+		-DONDULIX_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR)
+	cd $(SANITIZE_DIR) && ctest --output-on-failure --timeout 600
+
+fuzz-build: test-deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DONDULIX_FUZZ=ON
+	cmake --build $(FUZZ_DIR) --target ondulix_fuzz_targets
+
+# Each fuzz target for FUZZ_SECONDS: make fuzz FUZZ_SECONDS=600
+fuzz: fuzz-build
+	bash tests/fuzz/run_fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 bench: CMAKE_FLAGS += -DONDULIX_TESTS=ON
 bench: test-deps build
@@ -43,4 +68,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -16,6 +16,7 @@ test_packages=(
     xvfb xdotool xclip imagemagick x11-utils xauth
     iverilog
     desktop-file-utils
+    clang libclang-rt-14-dev
 )
 
 wanted=("${build_packages[@]}")

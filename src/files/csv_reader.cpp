@@ -18,6 +18,10 @@ std::optional<CsvError> checkLine(std::string_view line, std::int64_t number)
 {
     if (line.find('\0') != std::string_view::npos)
         return refuse(number, "it holds a NUL byte, so this is not a text file");
+    // Lines that end with a CR alone (old Mac files) would run together into one line, and
+    // their numbers would land in the samples of line 1.
+    if (line.find('\r') != std::string_view::npos)
+        return refuse(number, "it holds a CR that ends no line; lines must end with CR LF or LF");
     if (number > kPatternLineCount && !line.empty())
         return refuse(number, "a pattern file holds only 32 lines, and this one is not empty");
     const auto fields = std::count(line.begin(), line.end(), ',') + 1;

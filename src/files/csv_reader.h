@@ -38,9 +38,9 @@ using CsvReadResult = std::variant<PatternTable, CsvError>;
 // a file with fewer lines leaves the cells it does not reach as they were; an empty line is one
 // empty field. Empty lines after the 32nd are ignored, as editors like to add one.
 //
-// Refused: a non-empty line after the 32nd, a line of more than 33 fields, and a NUL byte,
-// which no text file holds. Other bytes are kept as they are; a cell without a number reads
-// as 0 wherever it is used.
+// Refused: a non-empty line after the 32nd, a line of more than 33 fields, a NUL byte, which
+// no text file holds, and a CR that ends no line. Other bytes are kept as they are; a cell
+// without a number reads as 0 wherever it is used.
 CsvReadResult readCsv(std::string_view bytes, const PatternTable& old);
 
 // readCsv on the bytes of a file. A file that cannot be read, or that is larger than

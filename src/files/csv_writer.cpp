@@ -3,18 +3,16 @@
 #include "wave/number_text.h"
 #include "wave/sample_set.h"
 
-#include <cmath>
-
 namespace ondulix {
 
 namespace {
 
-// A cell read as a number. A text beyond the double range reads as an infinity, which no
-// reader could take back; it is written as a cell without a number is: " 0".
+// A cell read as a number. A text beyond the double range reads as an infinity, which the
+// padded form writes as the largest number it can: far beyond the sample range like the
+// infinity, so the line pages in as before.
 std::string cellField(const std::string& cell)
 {
-    const double value = readNumber(cell);
-    return paddedForm(std::isfinite(value) ? value : 0.0);
+    return paddedForm(readNumber(cell));
 }
 
 } // namespace

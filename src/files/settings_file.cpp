@@ -28,6 +28,10 @@ std::filesystem::path settingsFilePath(const std::filesystem::path& startupDirec
 
 std::optional<std::string> compilerPathIn(std::string_view settingsText)
 {
+    // The system would cut the name at the NUL and start whatever program the part before it
+    // names; and no text file holds a NUL.
+    if (settingsText.find('\0') != std::string_view::npos)
+        return std::nullopt;
     std::optional<std::string> path;
     LineReader lines(settingsText);
     while (const auto line = lines.next())

@@ -12,7 +12,7 @@ namespace ondulix {
 std::filesystem::path settingsFilePath(const std::filesystem::path& startupDirectory);
 
 // The compiler path that a settings text names: its last line, which may be empty. A text
-// without a line names none.
+// without a line names none, and so does a text holding a NUL byte.
 std::optional<std::string> compilerPathIn(std::string_view settingsText);
 
 // The settings text for a compiler path: that one line, ended by CR LF.

@@ -6,9 +6,11 @@
 namespace ondulix {
 
 // Hands out the lines of a text one by one, without copying. CR LF ends a line, and so does a
-// lone LF, since files edited on other systems end their lines that way; a lone CR stays in
-// the line as text. The ending is not part of the line, and the last line needs none, so a
-// text that ends with a line ending has no empty line after it, and an empty text has no line.
+// lone LF, since files edited on other systems end their lines that way. CRs just before the
+// end of a line belong to its ending, as when a file went through two conversions to CR LF;
+// any other CR stays in the line as text. The ending is not part of the line, and the last line
+// needs none, so a text that ends with a line ending has no empty line after it, and an empty
+// text has no line.
 class LineReader
 {
 public:

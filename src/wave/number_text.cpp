@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace ondulix {
@@ -75,7 +76,9 @@ double readRadix(Cursor& cursor, int radix, int (*digitValue)(char))
 }
 
 // Exponents far beyond the double range all mean the same: saturate instead of overflowing.
-constexpr long kExponentCap = 100000;
+// The cap lies far beyond any count of digits a text can hold, so that an exponent and the
+// place of the digits still add up when a field of a million digits offsets the exponent.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
 double readDecimal(Cursor& cursor)
 {
@@ -88,7 +91,7 @@ double readDecimal(Cursor& cursor)
     // Significant digits without leading zeros, and where the point stands among them:
     // the value is 0.<digits> x 10^pointShift.
     std::string digits;
-    long pointShift = 0;
+    std::int64_t pointShift = 0;
     bool seenPoint = false;
     for (;; cursor.advance()) {
         const char c = cursor.peek();
@@ -108,7 +111,7 @@ double readDecimal(Cursor& cursor)
         }
     }
 
-    long exponent = 0;
+    std::int64_t exponent = 0;
     const char marker = cursor.peek();
     if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd') {
         cursor.advance();
@@ -126,7 +129,7 @@ double readDecimal(Cursor& cursor)
     if (digits.empty())
         return 0.0;
 
-    const long decimalExponent = std::clamp(pointShift, -kExponentCap, kExponentCap) + exponent;
+    const std::int64_t decimalExponent = pointShift + exponent;
     const std::string text = "0." + digits + "e" + std::to_string(decimalExponent);
     double magnitude = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), magnitude);
@@ -141,6 +144,11 @@ std::string generalForm(double value)
 {
     if (value == 0)
         return "0"; // also for -0, which must not show a sign
+    // Above this, 15 digits round up past the largest double and the text would read back as an
+    // infinity; infinities themselves have no text that reads back.
+    constexpr double kLargestWritable = 1.79769313486231e308;
+    if (!(std::fabs(value) <= kLargestWritable) && !std::isnan(value))
+        value = std::copysign(kLargestWritable, value);
     char buffer[64];
     const auto result = std::to_chars(
         buffer, buffer + sizeof buffer, value, std::chars_format::general, kSignificantDigits);

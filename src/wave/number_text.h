@@ -9,7 +9,9 @@
 namespace ondulix {
 
 // Shortest text of up to 15 significant digits: 0.5 -> "0.5", -0.25 -> "-0.25", 0 -> "0".
-// Magnitudes below 1e-4 or from 1e15 on take an exponent: "1E-05", "1E+15".
+// Magnitudes below 1e-4 or from 1e15 on take an exponent: "1E-05", "1E+15". Every text written
+// reads back as a number: magnitudes beyond 1.79769313486231E+308, infinities included, are
+// written as that largest text, with their sign.
 std::string generalForm(double value);
 
 // The general form with the "0" before the point dropped and a blank where a plus sign

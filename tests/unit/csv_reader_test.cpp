@@ -69,7 +69,8 @@ const ReadCase kReadCases[] = {
         {{{1, 1}, " 5"}, {{1, 2}, "1"}, {{2, 1}, " 3"}, {{2, 2}, "2"}}},
     {"the last line needs no ending", "a\r\nb", {{{1, 1}, "a"}, {{2, 1}, "b"}}},
     {"a lone LF ends a line too", "a\nb\r\nc\n", {{{1, 1}, "a"}, {{2, 1}, "b"}, {{3, 1}, "c"}}},
-    {"a lone CR stays in the text", "a\rb,c\r", {{{1, 1}, "a\rb"}, {{1, 2}, "c\r"}}},
+    {"CRs just before a line's end belong to its ending", "a\r\r\nb,c\r",
+        {{{1, 1}, "a"}, {{2, 1}, "b"}, {{2, 2}, "c"}}},
     {"an empty file changes nothing", "", {}},
     {"bytes that are not text are kept as they are", "\xff\x01,\x80\x7f",
         {{{1, 1}, "\xff\x01"}, {{1, 2}, "\x80\x7f"}}},
@@ -129,6 +130,10 @@ const RefusedCase kRefusedCases[] = {
     {"34 fields: 33 and a trailing comma", lines(3, "1") + fields(33) + ",\r\n", 4, "34 fields"},
     {"far too many fields", std::string(1000, ','), 1, "1001 fields"},
     {"a NUL byte", "1,2\r\n3,\0,4\r\n"s, 2, "NUL"},
+    // Lines ended by a CR alone would otherwise run together into one line, their numbers
+    // landing in the samples of line 1.
+    {"CR alone as the line end", "1,.5\r2,.25\r3,.125\r", 1, "a CR that ends no line"},
+    {"a CR inside a field", "1,2\r\n3,.5\r5,6\r\n", 2, "a CR that ends no line"},
     {"binary junk",
         "\x7f"
         "ELF\x02\x01\x01\0\0\0\0\x03\0>\0\x01\0\0\0"s,

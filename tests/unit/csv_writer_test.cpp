@@ -1,5 +1,8 @@
 #include "files/csv_writer.h"
 
+#include "files/csv_reader.h"
+#include "pattern/pattern_line.h"
+
 #include <gtest/gtest.h>
 
 using namespace ondulix;
@@ -63,8 +66,10 @@ const CellCase kCellCases[] = {
     {"0.1", " .1"},
     {"  -1E-05", "-1E-05"},
     {"&H10", " 16"},
-    {"1e999", " 0"}, // beyond the double range: no number any reader could take back
-    {"-1e999", " 0"},
+    // Beyond the double range: the largest number that reads back, so the sign and the sample
+    // the cell pages in as survive.
+    {"1e999", " 1.79769313486231E+308"},
+    {"-1e999", "-1.79769313486231E+308"},
 };
 
 TEST(CsvWriter, CellsAreReadAsNumbersAndWrittenPadded)
@@ -76,6 +81,22 @@ TEST(CsvWriter, CellsAreReadAsNumbersAndWrittenPadded)
         const std::size_t lineFive = written.find("\r\n 5,") + 2;
         const std::string expected = std::string(" 5,") + c.field + ",";
         EXPECT_EQ(written.substr(lineFive, expected.size()), expected) << '"' << c.cell << '"';
+    }
+}
+
+// Save CSV and then Open CSV must not change what a line pages in as, whatever text a cell held.
+TEST(CsvWriter, SavedCellsPageInAsTheSameSamples)
+{
+    const char* const cells[] = {"1e400", "-1e400", "1.7976931348623157e308", "&HFFFFFFFFFFFF",
+        "&O777777777777", "nan", "0.4995", "-0.0005", "0.0015", " 1 2", "1e-400", "-.25xyz"};
+    PatternTable table;
+    for (int i = 0; i < static_cast<int>(std::size(cells)); ++i)
+        table.setCell(1, kFirstSampleRow + i, cells[i]);
+    const CsvReadResult reopened = readCsv(csvText(table), PatternTable {});
+    ASSERT_TRUE(std::holds_alternative<PatternTable>(reopened));
+    for (int i = 0; i < static_cast<int>(std::size(cells)); ++i) {
+        const std::string& field = std::get<PatternTable>(reopened).cell(1, kFirstSampleRow + i);
+        EXPECT_EQ(pagedSample(field), pagedSample(cells[i])) << cells[i] << " saved as " << field;
     }
 }
 

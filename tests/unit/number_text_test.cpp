@@ -113,6 +113,23 @@ const ReadCase kReadCases[] = {
     {"inf", 0},
 };
 
+// The largest double's 15 digits round up to "1.79769313486232E+308", beyond the double range:
+// a text written from it would read back as an infinity. What is written must read back.
+TEST(NumberText, NumbersAtTheTopOfTheRangeAndInfinitiesAreWrittenAsTheLargestThatReadsBack)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double largest = std::numeric_limits<double>::max();
+    const std::pair<double, const char*> cases[] = {{largest, "1.79769313486231E+308"},
+        {-largest, "-1.79769313486231E+308"}, {inf, "1.79769313486231E+308"},
+        {-inf, "-1.79769313486231E+308"}, {1.7976931348623e308, "1.7976931348623E+308"}};
+    for (const auto& [value, general] : cases) {
+        EXPECT_EQ(generalForm(value), general) << value;
+        EXPECT_TRUE(std::isfinite(readNumber(generalForm(value)))) << value;
+        EXPECT_TRUE(std::isfinite(readNumber(paddedForm(value)))) << value;
+    }
+    EXPECT_EQ(paddedForm(inf), " 1.79769313486231E+308");
+}
+
 TEST(NumberText, ReadingFollowsTheRules)
 {
     for (const ReadCase& c : kReadCases)
@@ -124,6 +141,17 @@ TEST(NumberText, ReadingALongFieldOfDigitsGivesAFiniteValue)
     EXPECT_DOUBLE_EQ(readNumber("0." + std::string(40000, '3')), 1.0 / 3);
     EXPECT_TRUE(std::isinf(readNumber(std::string(400, '9'))));
     EXPECT_TRUE(std::isinf(readNumber("&H" + std::string(300, 'F'))));
+}
+
+// A field may run to a mebibyte: the digits' place and the exponent must add up in full, however
+// far each reaches on its own.
+TEST(NumberText, AnExponentAndAVeryLongRunOfDigitsAddUp)
+{
+    const std::string zeros(200000, '0');
+    EXPECT_EQ(readNumber("1" + zeros + "e-199990"), 1e10);
+    EXPECT_EQ(readNumber("0." + zeros + "25e200000"), 0.25);
+    EXPECT_EQ(readNumber("0." + zeros + "1e100005"), 0);
+    EXPECT_TRUE(std::isinf(readNumber("1" + zeros + "e-100000")));
 }
 
 TEST(NumberText, RoundingTakesHalvesToTheEvenNeighbour)

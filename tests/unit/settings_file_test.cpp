@@ -31,6 +31,8 @@ const TextCase kTextCases[] = {
     {"first\r\nsecond\r\nthird\r\n", "third"}, // the last line wins
     {"\r\n", ""}, // one empty line: a path, and an empty one
     {"first\r\n\r\n", ""},
+    {"first\r\nsecond\r\r\n", "second"}, // CRs before the end belong to the ending
+    {"/opt/q\r", "/opt/q"},
     {"", std::nullopt}, // no line, no path
     {"/with blanks/and \"quotes\"\n", "/with blanks/and \"quotes\""},
 };
@@ -39,6 +41,21 @@ TEST(SettingsFile, CompilerPathIsTheLastLine)
 {
     for (const TextCase& c : kTextCases)
         EXPECT_EQ(compilerPathIn(c.text), c.path) << c.text;
+}
+
+// The system cuts a program's name at its first NUL: "/usr/bin/true\0.exe" would start
+// /usr/bin/true. No file name holds a NUL, so such a file names no compiler at all.
+TEST(SettingsFile, FileWithANulByteNamesNoCompilerAndIsLeftAsItWas)
+{
+    using namespace std::string_literals;
+    TemporaryFolder folder;
+    const auto file = settingsFilePath(folder.path());
+    for (const std::string& text :
+        {"/usr/bin/true\0.exe\r\n"s, "\0\r\n/opt/q\r\n"s, "/opt/q\r\n\0"s}) {
+        writeBytes(file, text);
+        EXPECT_EQ(loadSettings(file), std::nullopt);
+        EXPECT_EQ(readBytes(file), text);
+    }
 }
 
 TEST(SettingsFile, WritesOneLineEndedByCrLf)

@@ -1,26 +1,11 @@
-#include "widget/file_window_fixture.h"
+#include "widget/csv_window_fixture.h"
 
 #include "support/locked_folder.h"
 
-#include <QSignalSpy>
-#include <array>
-#include <sys/stat.h>
-
 using namespace ondulix;
-using ondulix::testing::fileBytes;
-using ondulix::testing::FileSizeLimit;
-using ondulix::testing::FileWindowTest;
-using ondulix::testing::LockedFolder;
-using ondulix::testing::writeFile;
+using namespace ondulix::testing;
 
 namespace {
-
-using Samples = std::array<int, kSampleCount>;
-
-QByteArray zeros(int count)
-{
-    return QByteArray(", 0").repeated(count);
-}
 
 QByteArray emptyTableFile()
 {
@@ -30,62 +15,7 @@ QByteArray emptyTableFile()
     return file;
 }
 
-// The file of a table in which only line 1 holds samples 500, -250, 0, 1 and 28 zeros.
-QByteArray exampleFile()
-{
-    QByteArray file = " 1, .5,-.25, 0, .001" + zeros(28) + "\r\n";
-    for (int n = 2; n <= 32; ++n)
-        file += " " + QByteArray::number(n) + zeros(32) + "\r\n";
-    return file;
-}
-
-class CsvFilesTest : public FileWindowTest
-{
-protected:
-    void SetUp() override
-    {
-        FileWindowTest::SetUp();
-        loaded = std::make_unique<QSignalSpy>(window.get(), &frmOndulix::lineLoaded);
-    }
-
-    Samples samples() const
-    {
-        Samples values {};
-        for (int i = 0; i < kSampleCount; ++i)
-            values[i] = slider(i)->level();
-        return values;
-    }
-    UpwardScrollBar* selector() const
-    {
-        return control<UpwardScrollBar>(QStringLiteral("VScroll1"));
-    }
-    // A table whose every cell says where it stands, so any change shows.
-    void markTable() const
-    {
-        for (int c = 1; c <= 32; ++c)
-            for (int r = 1; r <= 33; ++r)
-                window->patternTable().setCell(c, r, std::to_string(c * 0.001 + r * 0.00001));
-    }
-    void open(const QString& path)
-    {
-        dialog->answer(path);
-        click("cmdOpen");
-    }
-    void save(const QString& path)
-    {
-        dialog->answer(path);
-        click("cmdSave");
-    }
-    std::vector<int> linesLoaded() const
-    {
-        std::vector<int> lines;
-        for (const QList<QVariant>& signal : *loaded)
-            lines.push_back(signal.at(0).toInt());
-        return lines;
-    }
-
-    std::unique_ptr<QSignalSpy> loaded;
-};
+using CsvFilesTest = CsvWindowTest;
 
 TEST_F(CsvFilesTest, SaveWritesTheStoredLinesByteForByte)
 {
@@ -176,66 +106,6 @@ TEST_F(CsvFilesTest, WhatWasSavedOpensAsTheSameSamples)
     click("cmdGenMem");
     open(pathOf("round.csv"));
     EXPECT_EQ(samples(), line);
-}
-
-struct Refused
-{
-    const char* what;
-    QByteArray bytes; // empty: made by the test itself
-    const char* messagePart;
-};
-
-// The start of a program file: no text, and NUL bytes among the commas.
-const char kJunk[] = "\x7f"
-                     "ELF\x02\x01\x01\0\0\0,\0,\x03\0>\0";
-
-QByteArray numberedLines(int count)
-{
-    QByteArray file;
-    for (int n = 1; n <= count; ++n)
-        file += QByteArray::number(n) + ",0.1\r\n";
-    return file;
-}
-
-TEST_F(CsvFilesTest, RefusedFileGetsOneMessageAndChangesNothing)
-{
-    const Refused cases[] = {
-        {"33 non-empty lines", numberedLines(33), "line 33: "},
-        {"34 fields", numberedLines(4) + "1" + zeros(32) + ",\r\n", "line 5: it has 34 fields"},
-        {"over-size", numberedLines(32) + QByteArray(1024 * 1024, '\n'), "larger than 1048576"},
-        {"binary junk", QByteArray(kJunk, sizeof kJunk - 1), "NUL byte"},
-        {"a folder in place of the file", {}, "it is a folder"},
-        {"a file that cannot be read", {}, "it cannot be opened"},
-    };
-    markTable();
-    selector()->setLevel(3);
-    slider(0)->setLevel(42);
-    const PatternTable before = window->patternTable();
-    int index = 0;
-    for (const Refused& c : cases) {
-        const QString path = pathOf(QStringLiteral("refused%1.csv").arg(index++));
-        if (!c.bytes.isEmpty())
-            writeFile(path, c.bytes);
-        else if (QByteArray(c.what).contains("folder"))
-            ASSERT_TRUE(QDir().mkdir(path));
-        else // a link to itself: unreadable even for root
-            ASSERT_TRUE(QFile::link(path, path));
-        recorder->messages.clear();
-        open(path);
-        ASSERT_EQ(recorder->messages.size(), 1) << c.what;
-        const QString message = recorder->messages.first();
-        EXPECT_TRUE(message.contains(path)) << message.toStdString();
-        EXPECT_TRUE(message.contains(QLatin1String(c.messagePart))) << message.toStdString();
-        EXPECT_EQ(window->patternTable(), before) << c.what;
-        EXPECT_EQ(selector()->level(), 3) << c.what;
-        EXPECT_EQ(slider(0)->level(), 42) << c.what;
-        EXPECT_TRUE(window->isVisible()) << c.what;
-        EXPECT_EQ(window->csvFileName(), path) << "Save CSV proposes even a refused file";
-    }
-    // A refusal leaves nothing behind: the next sound file opens as usual.
-    writeFile(pathOf("good.csv"), exampleFile());
-    open(pathOf("good.csv"));
-    EXPECT_EQ(samples()[0], 500);
 }
 
 TEST_F(CsvFilesTest, SaveProposesTheFileLastOpenedNotTheFileLastSaved)

@@ -2,10 +2,11 @@
 # Source it after setting `work` (a scratch folder) and a trap that kills "$xvfb_pid".
 
 # Starts Xvfb with a screen of the given size ("800x700"). Xvfb picks a free display itself and
-# writes its number, so parallel runs never collide.
+# writes its number, so parallel runs never collide. -noreset keeps it from resetting when its
+# last client leaves, which would refuse a program started right after another one ended.
 start_x_server() {
     exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     exec 3>&-
     for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
@@ -16,7 +17,7 @@ start_x_server() {
 # Prints the id of the visible window whose title matches, once it is there.
 wait_for_window() {
     local id=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         [[ -n "$id" ]] && { echo "$id"; return 0; }
         sleep 0.1

@@ -16,6 +16,8 @@ declare -A dictionary=([number_text]=number_text.dict [csv_reader]=csv.dict [que
 targets=(number_text csv_reader quenfer settings_file)
 
 status=0
+passed=0
+failed=0
 mkdir -p "$build/fuzz-findings"
 for target in "${targets[@]}"; do
     corpus="$build/fuzz-corpus/$target"
@@ -31,12 +33,15 @@ for target in "${targets[@]}"; do
         echo "fuzz $target: ${seconds} s, $(stat number_of_executed_units) runs," \
             "$(stat average_exec_per_sec) runs/s, ${coverage:-cov: ?}," \
             "corpus $(find "$corpus" -type f | wc -l) files"
+        passed=$((passed + 1))
     else
         echo "FAIL: fuzz $target found a fault (full log: $log):"
         grep -E -m 1 -A 14 "broken promise|ERROR: |runtime error:" "$log"
         grep -E "Test unit written|^Base64" "$log"
         echo "Run it again: $build/tests/fuzz/${target}_fuzz FILE; then make it a unit test."
         status=1
+        failed=$((failed + 1))
     fi
 done
+echo "fuzz: $passed passed, $failed failed"
 exit $status

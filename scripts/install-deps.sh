@@ -8,6 +8,7 @@ set -euo pipefail
 build_packages=(
     g++ cmake ninja-build make
     qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-multimedia-dev libsndfile1-dev
     fonts-liberation2
     dpkg-dev
 )
@@ -17,6 +18,8 @@ test_packages=(
     iverilog
     desktop-file-utils
     clang libclang-rt-14-dev
+    pulseaudio pulseaudio-utils sox
+    lintian appstream groff-base man-db
 )
 
 wanted=("${build_packages[@]}")

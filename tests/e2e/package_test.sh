@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Debian package from the build, as `make package` does, and checks it from outside:
-# its control fields and dependencies, its files as `dpkg -x` lays them out, the menu entry by
-# desktop-file-validate, the installed program starting, and a real dpkg install and removal in
-# a scratch root.
+# Debian's and freedesktop's own checkers (lintian on the package, desktop-file-validate on the
+# menu entry, appstreamcli on the metadata, groff on the manual pages), its control fields and
+# dependencies, its files as `dpkg -x` lays them out, the installed program starting, and a real
+# dpkg install and removal in a scratch root, where man finds the pages.
 #   package_test.sh CPACK BUILD_DIR SOURCE_DIR HAS_QUENFER(0|1)
 set -euo pipefail
 cpack=$1
@@ -21,6 +22,14 @@ holds() { # description, command...
     shift
     if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; fail=1; fi
 }
+passes() { # description, checker...: it ends with status 0 and reports no error or warning
+    local what=$1 out status=0
+    shift
+    out=$("$@" 2>&1) || status=$?
+    ! grep -Eiq '^[EW]: |error|warning' <<<"$out" || status="$status with a report"
+    [[ $status == 0 ]] || echo "$out"
+    check "$what" 0 "$status"
+}
 
 (cd "$build" && "$cpack" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) \
     || { cat "$work/cpack.log"; echo "FAIL: cpack did not make the package"; exit 1; }
@@ -35,8 +44,11 @@ field() { dpkg-deb --field "$deb" "$1"; }
 check "package name" ondulix "$(field Package)"
 check "version" 0.0.5 "$(field Version)"
 check "architecture" "$arch" "$(field Architecture)"
+# Among much else, lintian checks the copyright file, the changelog, the Maintainer field, the
+# description's lines, the manual pages and the owner of every file.
+passes "lintian on the package, without overrides" lintian --no-cfg --fail-on error,warning "$deb"
 depends=$(field Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6multimedia6 libsndfile1 fonts-liberation2; do
     holds "depends on $needed" grep -Eq "(^|, )$needed( |,|$)" <<<"$depends"
 done
 
@@ -56,45 +68,47 @@ done
 
 root="$work/root"
 dpkg -x "$deb" "$root"
+metainfo=usr/share/metainfo/io.github.ondulix.Ondulix.metainfo.xml
 expected_files=(
-    usr/bin/ondulix
-    usr/share/applications/ondulix.desktop
-    usr/share/icons/hicolor/16x16/apps/ondulix.png
-    usr/share/icons/hicolor/32x32/apps/ondulix.png
-    usr/share/icons/hicolor/48x48/apps/ondulix.png
-    usr/share/icons/hicolor/256x256/apps/ondulix.png
-    usr/share/doc/ondulix/README.md
+    usr/share/applications/ondulix.desktop "$metainfo"
+    usr/share/icons/hicolor/{16x16,32x32,48x48,256x256}/apps/ondulix.png
+    usr/share/doc/ondulix/{README.md,copyright,changelog.gz}
 )
-programs=(usr/bin/ondulix)
-if [[ "$has_quenfer" == 1 ]]; then
-    expected_files+=(usr/bin/quenfer)
-    programs+=(usr/bin/quenfer)
-fi
+programs=(ondulix)
+[[ "$has_quenfer" == 1 ]] && programs+=(quenfer)
+for program in "${programs[@]}"; do
+    expected_files+=("usr/bin/$program" "usr/share/man/man1/$program.1.gz")
+done
 check "files in the package" "$(printf '%s\n' "${expected_files[@]}" | sort)" \
     "$(cd "$root" && find . -type f | sed 's|^\./||' | sort)"
-check "nothing owned by a build user" "" \
-    "$(dpkg-deb --contents "$deb" | awk '$2 != "root/root"')"
 for program in "${programs[@]}"; do
-    holds "$program is executable" test -x "$root/$program"
-    check "$program finds every library" "" "$(ldd "$root/$program" | grep 'not found' || true)"
+    holds "$program is executable" test -x "$root/usr/bin/$program"
+    check "$program finds every library" "" "$(ldd "$root/usr/bin/$program" | grep 'not found' || true)"
+    passes "groff on the manual page of $program" bash -o pipefail -c \
+        'zcat "$1" | groff -ww -z -man' _ "$root/usr/share/man/man1/$program.1.gz"
 done
 for size in 16 32 48 256; do
     check "icon at $size pixels" "PNG ${size}x${size}" \
         "$(identify -format '%m %wx%h' "$root/usr/share/icons/hicolor/${size}x${size}/apps/ondulix.png")"
 done
 check "README installed as is" "" "$(diff "$source/README.md" "$root/usr/share/doc/ondulix/README.md" 2>&1 || true)"
+copyright="$root/usr/share/doc/ondulix/copyright"
+holds "copyright file in the machine-readable format" grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright"
+holds "copyright file names the MIT licence" grep -qx 'License: Expat' "$copyright"
+check "changelog's latest entry is this version" "$(field Version)" \
+    "$(dpkg-parsechangelog -l "$root/usr/share/doc/ondulix/changelog.gz" -S Version)"
+check "metadata's latest release is this version" "$(field Version)" \
+    "$(grep -om1 '<release version="[^"]*"' "$root/$metainfo" | cut -d'"' -f2)"
+# validate-tree runs `appstreamcli validate --no-net` on each metadata file and also checks that
+# its name is its component id and that its launchable is an installed menu entry.
+passes "appstreamcli on the installed metadata" appstreamcli validate-tree --no-net "$root"
 
 entry="$root/usr/share/applications/ondulix.desktop"
-validation=$(desktop-file-validate "$entry" 2>&1) && valid=yes || valid=no
-check "desktop-file-validate accepts the entry" yes "$valid"
-check "no error or warning from desktop-file-validate" "" \
-    "$(grep -E 'error:|warning:' <<<"$validation" || true)"
+passes "desktop-file-validate on the menu entry" desktop-file-validate "$entry"
 entry_value() { sed -n "s/^$1=//p" "$entry"; }
-check "entry name" Ondulix "$(entry_value Name)"
-check "entry categories" "AudioVideo;Audio;Development;" "$(entry_value Categories)"
-holds "entry starts the installed program" test -x "$root/usr/bin/$(entry_value Exec)"
+exec_line=$(entry_value Exec)
+holds "entry starts the installed program" test -x "$root/usr/bin/${exec_line%% *}"
 holds "entry's icon is in the theme" test -f "$root/usr/share/icons/hicolor/48x48/apps/$(entry_value Icon).png"
-holds "entry has a comment" test -n "$(entry_value Comment)"
 
 # The packaged program starts and keeps running until it is stopped.
 status=0
@@ -110,7 +124,10 @@ dpkg_scratch=(dpkg --root="$scratch" --force-depends --force-not-root --log="$wo
 holds "dpkg installs the package" "${dpkg_scratch[@]}" --install "$deb" >"$work/install.log" 2>&1
 check "installed package status" "install ok installed" \
     "$(dpkg-query --admindir="$scratch/var/lib/dpkg" -W -f='${Status}' ondulix 2>&1)"
-holds "installed program in place" test -x "$scratch/usr/bin/ondulix"
+for program in "${programs[@]}"; do
+    check "man finds the page of $program" "${program^^}(1)" \
+        "$(MANPATH="$scratch/usr/share/man" man -P cat "$program" 2>&1 | awk 'NR == 1 { print $1 }')"
+done
 holds "dpkg removes the package" "${dpkg_scratch[@]}" --purge ondulix >"$work/remove.log" 2>&1
 check "no file left after removal" "" "$(find "$scratch/usr" -type f 2>/dev/null)"
 

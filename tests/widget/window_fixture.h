@@ -1,15 +1,22 @@
 #pragma once
 
 #include "app/frmondulix.h"
+#include "platform/common_dialog.h"
 #include "platform/graph_box.h"
 #include "platform/preset_button.h"
 #include "platform/upward_scroll_bar.h"
+#include "platform/user_messages.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages for Qt strings.
@@ -21,17 +28,55 @@ QT_END_NAMESPACE
 
 namespace ondulix::testing {
 
-// A fresh, shown and active program window for each test, reached by its controls' names.
+// The file dialog as a test answers it: each show takes the next answer (a path, or a null
+// text for a cancel) and records the settings the user would have seen.
+class ScriptedDialog : public CommonDialog
+{
+public:
+    void answer(const QString& path) { m_answers.push_back(path); }
+    std::vector<DialogSettings> shown;
+
+protected:
+    std::optional<QString> pick(Mode, const DialogSettings& settings, QWidget*) override
+    {
+        shown.push_back(settings);
+        if (m_answers.empty())
+            return std::nullopt;
+        const QString next = m_answers.front();
+        m_answers.pop_front();
+        return next.isNull() ? std::nullopt : std::optional(next);
+    }
+
+private:
+    std::deque<QString> m_answers;
+};
+
+class MessageRecorder : public MessageSink
+{
+public:
+    void tell(const QString& text) override { messages << text; }
+    QStringList messages;
+};
+
+// A fresh, shown and active program window for each test, started in a temporary folder of
+// its own, reached by its controls' names; its file dialog answers from a script.
 class WindowTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(QDir::setCurrent(folder.path()));
         window = std::make_unique<frmOndulix>();
         window->load();
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        auto scripted = std::make_unique<ScriptedDialog>();
+        auto recorder = std::make_unique<MessageRecorder>();
+        dialog = scripted.get();
+        messages = recorder.get();
+        window->setFileDialog(std::move(scripted));
+        window->setMessageSink(std::move(recorder));
     }
 
     template <typename Control = QWidget> Control* control(const QString& name) const
@@ -51,8 +96,16 @@ protected:
     }
     GraphBox* graph() const { return control<GraphBox>(QStringLiteral("pWave")); }
     QString labelText(const QString& name) const { return control<QLabel>(name)->text(); }
+    void click(const char* button) const
+    {
+        QTest::mouseClick(control<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
+    }
+    QString pathOf(const QString& name) const { return folder.filePath(name); }
 
+    QTemporaryDir folder;
     std::unique_ptr<frmOndulix> window;
+    ScriptedDialog* dialog = nullptr;
+    MessageRecorder* messages = nullptr;
 };
 
 } // namespace ondulix::testing

@@ -23,11 +23,8 @@ printf '1,2,3\r\n%.0s' $(seq 33) > long.csv
 grep -q "^Usage: quenfer" out.txt || { echo "FAIL: help goes to stdout"; fail=1; }
 
 if command -v iverilog >/dev/null; then
-    cat > read.v <<'V'
-module t; reg [15:0] m [0:1023];
-initial begin $readmemh("good.mem", m); $display("%h %h %h %h", m[0], m[1], m[2], m[32]); end
-endmodule
-V
+    printf '%s\n' 'module t; reg [15:0] m [0:1023]; initial begin $readmemh("good.mem", m);' \
+        '$display("%h %h %h %h", m[0], m[1], m[2], m[32]); end endmodule' > read.v
     iverilog -o read.vvp read.v && words=$(vvp -n read.vvp | head -n 1)
     [[ "${words:-}" == "7fff 8001 0000 4000" ]] || { echo "FAIL: \$readmemh read '${words:-}'"; fail=1; }
 fi

@@ -13,42 +13,29 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
-QT_BEGIN_NAMESPACE
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
-
 namespace ondulix::testing {
 
-// The file dialog as a test answers it: each show takes the next answer (a path, or a null
-// text for a cancel) and records the settings the user would have seen.
+// The file dialog as a test answers it: each show takes the next answer, a cancel when none
+// is left, and records the settings the user would have seen.
 class ScriptedDialog : public CommonDialog
 {
 public:
-    void answer(const QString& path) { m_answers.push_back(path); }
+    void answer(const QString& path) { m_answers << path; }
     std::vector<DialogSettings> shown;
 
 protected:
     std::optional<QString> pick(Mode, const DialogSettings& settings, QWidget*) override
     {
         shown.push_back(settings);
-        if (m_answers.empty())
-            return std::nullopt;
-        const QString next = m_answers.front();
-        m_answers.pop_front();
-        return next.isNull() ? std::nullopt : std::optional(next);
+        return m_answers.isEmpty() ? std::nullopt : std::optional(m_answers.takeFirst());
     }
 
 private:
-    std::deque<QString> m_answers;
+    QStringList m_answers;
 };
 
 class MessageRecorder : public MessageSink
@@ -71,12 +58,8 @@ protected:
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        auto scripted = std::make_unique<ScriptedDialog>();
-        auto recorder = std::make_unique<MessageRecorder>();
-        dialog = scripted.get();
-        messages = recorder.get();
-        window->setFileDialog(std::move(scripted));
-        window->setMessageSink(std::move(recorder));
+        window->setFileDialog(std::unique_ptr<CommonDialog>(dialog = new ScriptedDialog));
+        window->setMessageSink(std::unique_ptr<MessageSink>(messages = new MessageRecorder));
     }
 
     template <typename Control = QWidget> Control* control(const QString& name) const
@@ -96,10 +79,7 @@ protected:
     }
     GraphBox* graph() const { return control<GraphBox>(QStringLiteral("pWave")); }
     QString labelText(const QString& name) const { return control<QLabel>(name)->text(); }
-    void click(const char* button) const
-    {
-        QTest::mouseClick(control<QPushButton>(QString::fromLatin1(button)), Qt::LeftButton);
-    }
+    void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
     QString pathOf(const QString& name) const { return folder.filePath(name); }
 
     QTemporaryDir folder;

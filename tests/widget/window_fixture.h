@@ -20,17 +20,15 @@
 namespace ondulix::testing {
 
 // The file dialog as a test answers it: each show takes the next answer, a cancel when none
-// is left, and records the settings the user would have seen.
+// is left. What the user would have seen stays in its settings().
 class ScriptedDialog : public CommonDialog
 {
 public:
     void answer(const QString& path) { m_answers << path; }
-    std::vector<DialogSettings> shown;
 
 protected:
-    std::optional<QString> pick(Mode, const DialogSettings& settings, QWidget*) override
+    std::optional<QString> pick(Mode, const DialogSettings&, QWidget*) override
     {
-        shown.push_back(settings);
         return m_answers.isEmpty() ? std::nullopt : std::optional(m_answers.takeFirst());
     }
 

@@ -132,7 +132,7 @@ TEST_F(Window, SaveAndOpenCsv)
     click("cmdOpen");
     EXPECT_EQ(labelText("lblLine") + QString::number(slider(1)->level()), "1250");
     click("cmdSave"); // cancelled: it proposed the file last opened
-    EXPECT_EQ(dialog->shown.at(3).fileName, pathOf("b.csv"));
+    EXPECT_EQ(dialog->settings().fileName, pathOf("b.csv"));
 }
 
 // Configure remembers the compiler in Ondulix.ini of the start-up folder and enables Make Mem
@@ -142,7 +142,7 @@ TEST_F(Window, ConfigureThenMakeMemFileRunsTheCompiler)
     EXPECT_FALSE(control("cmdQuenfer")->isEnabled());
     dialog->answer(QStringLiteral(QUENFER_PATH));
     click("cmdConfigure");
-    EXPECT_EQ(dialog->shown.at(0).filter, QStringLiteral("*.exe"));
+    EXPECT_EQ(dialog->settings().filter, QStringLiteral("*.exe"));
     EXPECT_EQ(fileBytes(pathOf("Ondulix.ini")), QByteArray(QUENFER_PATH "\r\n"));
     ASSERT_TRUE(control("cmdQuenfer")->isEnabled());
     writeFile(pathOf("in put.csv"), " 1, .5\r\n");

@@ -54,11 +54,19 @@ TEST_F(Window, ControlsStandWhereTheyAreLaidOut)
     EXPECT_EQ(preset(8)->iconSize(), QSize(31, 31));
 }
 
+// A click (press and release inside the graph) arms drawing again; a lone release, such as
+// the end of a double-click that closed a dialog over the graph, does not, from the start on.
 // A change shows the sample's number and value and redraws the graph. A left drag sets the
-// sample under the pointer, a right drag nothing; a click (press and release inside the
-// graph) arms drawing again, a lone release does not.
+// sample under the pointer, a right drag nothing.
 TEST_F(Window, EditingTheWaveWithSlidersAndPointer)
 {
+    for (const bool pressFirst : {false, true, false, true}) {
+        drawFlag()->setChecked(false);
+        if (pressFirst)
+            QTest::mousePress(graph(), Qt::LeftButton, {}, inGraph(5, 5));
+        QTest::mouseRelease(graph(), Qt::LeftButton, {}, inGraph(5, 5));
+        EXPECT_EQ(drawFlag()->isChecked(), pressFirst);
+    }
     const long redraws = graph()->redrawCount();
     slider(4)->setLevel(-250);
     EXPECT_EQ(labelText("lblSLideNo") + " " + labelText("lblSlideVal"), "5 -0.25");
@@ -67,13 +75,6 @@ TEST_F(Window, EditingTheWaveWithSlidersAndPointer)
     EXPECT_EQ(slider(15)->level(), 260);
     mouse(Qt::RightButton, inGraph(8, 40), inGraph(8, 40));
     EXPECT_EQ(slider(1)->level(), 0);
-    for (const bool pressFirst : {false, true, false}) {
-        drawFlag()->setChecked(false);
-        if (pressFirst)
-            QTest::mousePress(graph(), Qt::LeftButton, {}, inGraph(5, 5));
-        QTest::mouseRelease(graph(), Qt::LeftButton, {}, inGraph(5, 5));
-        EXPECT_EQ(drawFlag()->isChecked(), pressFirst);
-    }
 }
 
 // A preset fills and normalizes the wave and is the only one set; pressed again, with any

@@ -1,6 +1,7 @@
 // The CSV reader on any bytes, and quenfer's image of what it accepts. A refused file names a
-// line of the file and a reason. An accepted one pages to samples in range that survive Save CSV
-// and Open CSV, and gives a memory image of exactly 1024 words that fit their width.
+// line of the file and a reason. In an accepted one, the lines the file reached page to samples
+// in range that survive Save CSV and Open CSV, and the table gives a memory image of exactly
+// 1024 words that fit their width.
 #include "fuzz/fuzz_check.h"
 
 #include "files/csv_reader.h"
@@ -36,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PatternTable& table = std::get<PatternTable>(result);
     const CsvReadResult reopened = readCsv(csvText(table), PatternTable {});
     FUZZ_CHECK(std::holds_alternative<PatternTable>(reopened));
-    for (int line = 1; line <= kPatternLineCount; ++line) {
+    for (int line = 1; line <= std::min<long>(lines, kPatternLineCount); ++line) {
         ArraySampleSet samples, saved;
         loadLine(table, line, samples);
         loadLine(std::get<PatternTable>(reopened), line, saved);

@@ -16,14 +16,8 @@ start_x_server() {
 
 # Prints the id of the visible window whose title matches, once it is there.
 wait_for_window() {
-    local id=""
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
-        [[ -n "$id" ]] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    echo "FAIL: no window '$1' appeared" >&2
-    exit 1
+    timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep . ||
+        { echo "FAIL: no window '$1' appeared" >&2; exit 1; }
 }
 
 fail=0

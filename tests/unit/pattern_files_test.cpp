@@ -1,0 +1,174 @@
+#include "array_sample_set.h"
+#include "files/csv_reader.h"
+#include "files/csv_writer.h"
+#include "files/memory_image.h"
+#include "files/settings_file.h"
+#include "pattern/clipboard_text.h"
+#include "pattern/pattern_line.h"
+#include "quenfer/quenfer_options.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using namespace ondulix;
+using ondulix::testing::ArraySampleSet;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string repeated(const std::string& text, int n)
+{
+    return n > 0 ? text + repeated(text, n - 1) : "";
+}
+
+std::string read(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A fresh folder of its own for each test that touches files.
+class FilesTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { fs::remove_all(folder); }
+    std::string pattern = (fs::temp_directory_path() / "ondulix-XXXXXX").string();
+    const fs::path folder = ::mkdtemp(pattern.data());
+};
+
+TEST(PatternTable, CellsExistOnlyInsideTheTable)
+{
+    PatternTable table;
+    EXPECT_NO_THROW(table.setCell(0, 0, "x"));
+    EXPECT_NO_THROW(table.setCell(32, 33, "x"));
+    for (const auto& [column, row] : {std::pair {-1, 1}, {33, 1}, {1, -1}, {1, 34}})
+        EXPECT_THROW(table.cell(column, row), std::out_of_range) << column << "," << row;
+}
+
+// Generate to Memory keeps row 1; paging writes only the samples that change, and limits any
+// cell text to the sample range, halves going to the even neighbour.
+TEST(PatternLines, StoreAndPageBackWithinTheSampleRange)
+{
+    ArraySampleSet samples({500, -250});
+    samples.values[31] = 1;
+    PatternTable table;
+    table.setCell(7, 1, "first field");
+    storeLine(samples, 7, table);
+    EXPECT_EQ(table.cell(7, 1) + table.cell(7, 2) + table.cell(7, 3), "first field0.5-0.25");
+    EXPECT_EQ(table.cell(7, 33), "0.001");
+    ArraySampleSet paged;
+    loadLine(table, 7, paged);
+    EXPECT_EQ(paged.changes, (std::vector<int> {0, 1, 31}));
+    EXPECT_EQ(paged.values, samples.values);
+    const std::pair<const char*, int> cells[]
+        = {{" .0005", 0}, {"0.0015", 2}, {"1e400", 500}, {"-7", -500}, {"abc", 0}};
+    for (const auto& [text, value] : cells)
+        EXPECT_EQ(pagedSample(text), value) << text;
+    EXPECT_EQ(clipboardText(samples), "ABC\t .5\t-.25" + repeated("\t 0", 29) + "\t .001");
+}
+
+TEST(CsvFiles, WritesEveryLineNumberedWithCrLf)
+{
+    PatternTable table;
+    table.setCell(1, 1, "9");
+    table.setCell(1, 2, "0.5");
+    table.setCell(1, 3, "-0.25");
+    table.setCell(2, 33, "junk");
+    std::string expected = " 1, .5,-.25" + repeated(", 0", 30) + "\r\n";
+    for (int line = 2; line <= 32; ++line)
+        expected += " " + std::to_string(line) + repeated(", 0", 32) + "\r\n";
+    EXPECT_EQ(csvText(table), expected);
+}
+
+// Fields are stored as text; what a file does not reach stays; a broken file is refused whole.
+TEST(CsvFiles, ReadsAllOrNothingNamingTheLineAtFault)
+{
+    PatternTable old;
+    old.setCell(2, 3, "kept");
+    const CsvReadResult read = readCsv("1, .5,x\r\n2\r\n\n\n", old);
+    ASSERT_TRUE(std::holds_alternative<PatternTable>(read));
+    const PatternTable& table = std::get<PatternTable>(read);
+    EXPECT_EQ(table.cell(1, 1) + "|" + table.cell(1, 2) + "|" + table.cell(1, 3), "1| .5|x");
+    EXPECT_EQ(table.cell(2, 1) + "|" + table.cell(2, 3) + "|" + table.cell(3, 1), "2|kept|");
+    const std::pair<std::string, std::int64_t> broken[]
+        = {{repeated("1\r\n", 32) + "x\r\n", 33}, {"1" + repeated(",0", 33) + "\r\n", 1},
+            {std::string("1\r\n2,\0\r\n", 7), 2}, {"1\r2\r\n", 1}};
+    for (const auto& [bytes, line] : broken) {
+        const CsvReadResult refused = readCsv(bytes, PatternTable {});
+        ASSERT_TRUE(std::holds_alternative<CsvError>(refused)) << bytes;
+        EXPECT_EQ(std::get<CsvError>(refused).line, line) << bytes;
+    }
+}
+
+// The compiler path is the last line of Ondulix.ini, line ending cut off; a file that holds a
+// NUL or is over 64 KiB names none, and a missing one is created empty. Loading changes nothing.
+// A CSV file over 1 MiB is refused as a whole, without a line.
+TEST_F(FilesTest, SettingsFileAndTheCsvSizeLimit)
+{
+    std::ofstream(folder / "big.csv") << std::string(kCsvFileSizeLimit + 1, '\n');
+    const CsvReadResult big = readCsvFile(folder / "big.csv", PatternTable {});
+    EXPECT_EQ(std::get<CsvError>(big).line, 0);
+    const fs::path ini = settingsFilePath(folder);
+    EXPECT_EQ(loadSettings(ini), std::nullopt);
+    EXPECT_EQ(read(folder / "Ondulix.ini"), "");
+    const std::string padding = std::string(64 * 1024 - 7, 'x') + "\n";
+    const std::pair<std::string, std::optional<std::string>> cases[]
+        = {{settingsText("/opt/q c"), "/opt/q c"}, {"old\r\n/bin/q\r\r\n", "/bin/q"}, {"a\n\n", ""},
+            {std::string("/q\0x", 4), std::nullopt}, {padding + "/bin/q", "/bin/q"},
+            {padding + "/bin/qq", std::nullopt}};
+    for (const auto& [text, path] : cases) {
+        std::ofstream(ini, std::ios::binary) << text;
+        EXPECT_EQ(loadSettings(ini), path) << text.substr(0, 20);
+        EXPECT_EQ(read(ini), text);
+    }
+}
+
+// Words at address (line - 1) x 32 + sample; full scale fills the word, rounded half to even.
+TEST(MemoryImage, EachFormatWritesAllWordsInItsWidthAndEncoding)
+{
+    PatternTable table;
+    table.setCell(1, 2, " .5");
+    table.setCell(1, 3, "-.5");
+    table.setCell(1, 4, " .001");
+    table.setCell(2, 2, " .25");
+    using F = MemoryFormat;
+    const auto twos = WordEncoding::TwosComplement, offset = WordEncoding::OffsetBinary;
+    const std::tuple<int, WordEncoding, F, std::string, long> cases[] = {
+        {8, twos, F::Readmemh, "8 bits, two's complement\n@000\n7F\n81\n00\n00\n", 1058},
+        {16, offset, F::Readmemh, "16 bits, offset binary\n@000\nFFFF\n0001\n8042\n8000\n", 1058},
+        {10, twos, F::Readmemb, "@000\n0111111111\n1000000001\n0000000001\n", 1058},
+        {10, offset, F::Mif, "\t000 : 3FF;\n\t001 : 001;\n\t002 : 201;\n\t003 : 200;\n", 1032},
+        {32, twos, F::Coe, "7FFFFFFF,\n80000001,\n00418937,\n00000000,\n", 1028},
+        {10, twos, F::Readmemh, "@020\n100\n000\n", 1058}};
+    for (const auto& [bits, encoding, format, words, lines] : cases) {
+        const std::string text = memoryImageText(table, {bits, encoding, format, "w.csv"});
+        EXPECT_NE(text.find(words), std::string::npos) << words;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), lines) << words;
+    }
+}
+
+// A compile reads as bits, format, encoding and the two files: "16 0 0 ab".
+TEST(QuenferOptions, ReadsOptionsInEitherSpellingAndRefusesBadUse)
+{
+    const std::pair<std::vector<std::string>, std::string> cases[]
+        = {{{"a", "b"}, "16 0 0 ab"}, {{"--bits", "8", "a", "b"}, "8 0 0 ab"},
+            {{"a", "--bits=32", "b"}, "32 0 0 ab"}, {{"--format", "mif", "a", "b"}, "16 2 0 ab"},
+            {{"--format=coe", "--", "a", "b"}, "16 3 0 ab"},
+            {{"--unsigned", "a", "b"}, "16 0 1 ab"}, {{"a", "-h"}, "help"}, {{"a"}, "refused"},
+            {{"a", "b", "c"}, "refused"}, {{"--bits", "1", "a", "b"}, "refused"},
+            {{"--bits=33", "a", "b"}, "refused"}, {{"--format=hex", "a", "b"}, "refused"},
+            {{"a", "b", "--bits"}, "refused"}, {{"--depth=mif", "a", "b"}, "refused"}};
+    for (const auto& [arguments, expected] : cases) {
+        const QuenferCommandLine line = parseQuenferArguments(arguments);
+        const char* const actions[] = {"", "help", "version", "refused"};
+        const std::string seen = line.action != QuenferAction::Compile
+            ? actions[int(line.action)]
+            : std::to_string(line.image.bits) + " " + std::to_string(int(line.image.format)) + " "
+                + std::to_string(int(line.image.encoding)) + " " + line.input + line.output;
+        EXPECT_EQ(seen, expected) << arguments.front() << " " << line.problem;
+    }
+}
+
+} // namespace

@@ -28,7 +28,7 @@ struct QuenferCommandLine
     std::string problem; // what is wrong, for RefuseUsage
 };
 
-// Reads `quenfer [OPTIONS] INPUT.csv OUTPUT.mem`; arguments exclude the program name.
+// Reads `quenfer [OPTIONS] INPUT.csv OUTPUT`; arguments exclude the program name.
 QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& arguments);
 
 std::string quenferUsage();

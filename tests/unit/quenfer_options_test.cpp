@@ -66,7 +66,8 @@ TEST(QuenferOptions, BadUseIsRefusedWithTheReason)
         {{"--bits", "99999999999999999999", "a", "b"},
             "--bits takes a whole number from 2 to 32, not '99999999999999999999'"},
         {{"a", "b", "--bits"}, "option '--bits' needs a value"},
-        {{"--format", "hex", "a", "b"}, "--format takes readmemh, readmemb, mif or coe, not 'hex'"},
+        {{"--format", "hex", "a", "b"},
+            "--format takes readmemh, readmemb, mif, coe, c, ihex, wav or wt, not 'hex'"},
         {{"--signed", "a", "b"}, "unknown option '--signed'"},
         {{"-x", "a", "b"}, "unknown option '-x'"},
     };

@@ -114,7 +114,7 @@ TEST_F(QuenferTest, BadUseGivesTheUsageOnTheErrorStreamAndStatusTwo)
         0u);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(run({"a.csv"}), 2);
-    EXPECT_NE(err.str().find("Usage: quenfer [OPTIONS] INPUT.csv OUTPUT.mem"), std::string::npos);
+    EXPECT_NE(err.str().find("Usage: quenfer [OPTIONS] INPUT.csv OUTPUT"), std::string::npos);
 
     EXPECT_EQ(run({"--help"}), 0);
     EXPECT_EQ(out.str().rfind("Usage: quenfer", 0), 0u);

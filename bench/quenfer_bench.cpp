@@ -1,5 +1,7 @@
+#include "files/atomic_file.h"
 #include "files/csv_writer.h"
 #include "files/memory_image.h"
+#include "files/wavetable_file.h"
 #include "pattern/pattern_table.h"
 #include "wave/number_text.h"
 
@@ -7,8 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -36,23 +40,62 @@ void BM_MemoryImageText(benchmark::State& state)
 }
 BENCHMARK(BM_MemoryImageText);
 
-// The whole compiler as the editor runs it: a new process from start to exit, reading a full
-// 32-line CSV file and writing the image atomically.
-void BM_QuenferProcess(benchmark::State& state)
+// A full table as a wavetable WAV, in memory: 65536 float samples through libsndfile.
+void BM_WavetableWav(benchmark::State& state)
+{
+    const PatternTable table = fullTable();
+    for (auto _ : state) {
+        const WavetableBytes wav = wavWavetableBytes(table);
+        if (wav.failure) {
+            state.SkipWithError(wav.failure->c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(wav.bytes.data());
+    }
+}
+BENCHMARK(BM_WavetableWav)->Unit(benchmark::kMicrosecond);
+
+// The export as the window and quenfer do it, the process aside: the WAV's bytes, then the
+// atomic write to disk (wall time, which the disk's sync dominates).
+void BM_ExportWavetableWav(benchmark::State& state)
+{
+    const PatternTable table = fullTable();
+    const auto file = std::filesystem::temp_directory_path()
+        / ("wavetable_bench_" + std::to_string(::getpid()) + ".wav");
+    for (auto _ : state) {
+        const WavetableBytes wav = wavWavetableBytes(table);
+        const auto failure = wav.failure ? wav.failure : writeFileAtomically(file, wav.bytes);
+        if (failure) {
+            state.SkipWithError(failure->c_str());
+            break;
+        }
+    }
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_ExportWavetableWav)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The compiler as a new process from start to exit, reading a full 32-line CSV file and writing
+// the output atomically.
+void runQuenferProcesses(benchmark::State& state, std::vector<std::string> options)
 {
     const auto folder
         = std::filesystem::temp_directory_path() / ("quenfer_bench_" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder);
     const std::string csv = (folder / "full.csv").string();
-    const std::string mem = (folder / "full.mem").string();
     std::ofstream(csv, std::ios::binary) << csvText(fullTable());
 
     std::string program = QUENFER_PATH;
-    char* arguments[]
-        = {program.data(), const_cast<char*>(csv.c_str()), const_cast<char*>(mem.c_str()), nullptr};
+    options.insert(options.begin(), program);
+    options.push_back(csv);
+    options.push_back((folder / "full.out").string());
+    std::vector<char*> arguments;
+    for (std::string& argument : options)
+        arguments.push_back(argument.data());
+    arguments.push_back(nullptr);
     for (auto _ : state) {
         pid_t child = 0;
-        if (posix_spawn(&child, program.c_str(), nullptr, nullptr, arguments, environ) != 0) {
+        if (posix_spawn(&child, program.c_str(), nullptr, nullptr, arguments.data(), environ)
+            != 0) {
             state.SkipWithError("quenfer could not be started");
             break;
         }
@@ -65,6 +108,19 @@ void BM_QuenferProcess(benchmark::State& state)
     }
     std::filesystem::remove_all(folder);
 }
+
+// As the editor runs it: the readmemh image.
+void BM_QuenferProcess(benchmark::State& state)
+{
+    runQuenferProcesses(state, {});
+}
 BENCHMARK(BM_QuenferProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A full table exported as a wavetable WAV, from the CSV file to the file on disk.
+void BM_QuenferWavProcess(benchmark::State& state)
+{
+    runQuenferProcesses(state, {"--format", "wav"});
+}
+BENCHMARK(BM_QuenferWavProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/control_layout.h"
 #include "app/csv_commands.h"
+#include "app/wavetable_export.h"
 #include "files/settings_file.h"
 #include "pattern/clipboard_text.h"
 #include "pattern/pattern_line.h"
@@ -82,6 +83,7 @@ frmOndulix::frmOndulix(QWidget* parent)
     setTabOrderChain();
     connectEvents();
     connectFileEvents();
+    m_wavetableExport = new WavetableExport(*this);
     vSlide[0]->setFocus();
 }
 

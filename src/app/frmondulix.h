@@ -24,6 +24,7 @@ namespace ondulix {
 class GraphBox;
 class PresetButton;
 class UpwardScrollBar;
+class WavetableExport;
 
 // The program's one window. It builds the controls as laid out, keeps the values that several
 // operations share, and wires each event to its operation; the operations themselves live in
@@ -48,6 +49,7 @@ public:
     // The window's file dialog and where it tells the user of failures; tests put in their own.
     void setFileDialog(std::unique_ptr<CommonDialog> dialog) { CD1 = std::move(dialog); }
     void setMessageSink(std::unique_ptr<MessageSink> sink) { m_messages = std::move(sink); }
+    MessageSink& messages() { return *m_messages; }
 
 signals:
     // After the slider change handler has run for a sample.
@@ -116,6 +118,7 @@ private:
     QString m_csvFileName;
     QString m_compilerPath;
     CompileRun m_lastCompile;
+    WavetableExport* m_wavetableExport = nullptr; // a child: "Export wavetable..."
 };
 
 } // namespace ondulix

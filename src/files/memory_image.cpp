@@ -1,5 +1,7 @@
 #include "files/memory_image.h"
 
+#include "files/word_array.h"
+
 #include "wave/number_text.h"
 
 #include <algorithm>
@@ -138,6 +140,10 @@ std::vector<std::int64_t> memoryWords(const PatternTable& table, int bits)
 
 std::string memoryImageText(const PatternTable& table, const MemoryImageOptions& options)
 {
+    if (options.format == MemoryFormat::CHeader)
+        return cHeaderText(table, options);
+    if (options.format == MemoryFormat::IntelHex)
+        return intelHexText(table, options);
     std::vector<std::uint64_t> words;
     words.reserve(kMemoryDepth);
     for (const std::int64_t word : memoryWords(table, options.bits))

@@ -24,8 +24,12 @@ enum class MemoryFormat
     Readmemh,
     Readmemb,
     Mif,
-    Coe
+    Coe,
+    CHeader, // a C array of the smallest exact-width type
+    IntelHex // that array's bytes as a little-endian machine holds them
 };
+
+inline constexpr const char* kDefaultArrayName = "ondulix_table";
 
 struct MemoryImageOptions
 {
@@ -33,6 +37,7 @@ struct MemoryImageOptions
     WordEncoding encoding = WordEncoding::TwosComplement;
     MemoryFormat format = MemoryFormat::Readmemh;
     std::string sourceName; // named in the file's header
+    std::string arrayName = kDefaultArrayName; // the C array's name
 };
 
 // The signed word for a cell value: the editor's full scale, -0.5 .. +0.5, fills the word

@@ -3,6 +3,7 @@
 #include "files/atomic_file.h"
 #include "files/csv_reader.h"
 #include "files/memory_image.h"
+#include "files/wavetable_file.h"
 #include "quenfer/quenfer_options.h"
 
 #include <ostream>
@@ -16,6 +17,14 @@ constexpr const char* kVersion = "quenfer 0.0.5 (Ondulix)\n";
 std::string placeOf(const std::string& file, int line)
 {
     return line > 0 ? file + ":" + std::to_string(line) : file;
+}
+
+// The bytes of the file asked for; only a wavetable WAV can fail to be made.
+WavetableBytes outputBytes(const PatternTable& table, const QuenferCommandLine& command)
+{
+    if (command.wavetable)
+        return wavetableBytes(table, *command.wavetable);
+    return {memoryImageText(table, command.image), std::nullopt};
 }
 
 } // namespace
@@ -42,8 +51,12 @@ int runQuenfer(const std::vector<std::string>& arguments, std::ostream& out, std
         err << "quenfer: " << placeOf(command.input, error->line) << ": " << error->reason << '\n';
         return kQuenferRefused;
     }
-    const std::string image = memoryImageText(std::get<PatternTable>(read), command.image);
-    if (const auto failure = writeFileAtomically(command.output, image)) {
+    const WavetableBytes output = outputBytes(std::get<PatternTable>(read), command);
+    if (output.failure) {
+        err << "quenfer: " << command.output << ": cannot write: " << *output.failure << '\n';
+        return kQuenferRefused;
+    }
+    if (const auto failure = writeFileAtomically(command.output, output.bytes)) {
         err << "quenfer: " << command.output << ": cannot write: " << *failure << '\n';
         return kQuenferRefused;
     }

@@ -1,24 +1,39 @@
 #include "quenfer/quenfer_options.h"
 
+#include "files/word_array.h"
+
 #include <charconv>
-#include <optional>
 #include <string_view>
 
 namespace ondulix {
 
 namespace {
 
-std::optional<MemoryFormat> formatNamed(std::string_view name)
+struct FormatName
 {
-    if (name == "readmemh")
-        return MemoryFormat::Readmemh;
-    if (name == "readmemb")
-        return MemoryFormat::Readmemb;
-    if (name == "mif")
-        return MemoryFormat::Mif;
-    if (name == "coe")
-        return MemoryFormat::Coe;
-    return std::nullopt;
+    std::string_view name;
+    MemoryFormat image;
+    std::optional<WavetableFormat> wavetable;
+};
+
+constexpr FormatName kFormats[] = {
+    {"readmemh", MemoryFormat::Readmemh, std::nullopt},
+    {"readmemb", MemoryFormat::Readmemb, std::nullopt},
+    {"mif", MemoryFormat::Mif, std::nullopt},
+    {"coe", MemoryFormat::Coe, std::nullopt},
+    {"c", MemoryFormat::CHeader, std::nullopt},
+    {"ihex", MemoryFormat::IntelHex, std::nullopt},
+    {"wav", MemoryFormat::Readmemh, WavetableFormat::Wav},
+    {"wt", MemoryFormat::Readmemh, WavetableFormat::SurgeWt},
+};
+
+const FormatName* formatNamed(std::string_view name)
+{
+    for (const FormatName& format : kFormats) {
+        if (format.name == name)
+            return &format;
+    }
+    return nullptr;
 }
 
 std::optional<int> bitsNamed(std::string_view text)
@@ -69,10 +84,10 @@ QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& argumen
             line.image.encoding = WordEncoding::OffsetBinary;
             continue;
         }
-        // --bits N, --bits=N, --format F, --format=F
+        // --bits N, --bits=N, --format F, --format=F, --name IDENT, --name=IDENT
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        if (name != "--bits" && name != "--format")
+        if (name != "--bits" && name != "--format" && name != "--name")
             return refused("unknown option '" + argument + "'");
         std::string value;
         if (equals != std::string::npos) {
@@ -87,12 +102,19 @@ QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& argumen
             if (!bits)
                 return refused("--bits takes a whole number from 2 to 32, not '" + value + "'");
             line.image.bits = *bits;
-        } else {
-            const auto format = formatNamed(value);
-            if (!format)
+        } else if (name == "--name") {
+            if (!isArrayName(value))
                 return refused(
-                    "--format takes readmemh, readmemb, mif or coe, not '" + value + "'");
-            line.image.format = *format;
+                    "--name takes a C identifier that is not a keyword, not '" + value + "'");
+            line.image.arrayName = value;
+        } else {
+            const FormatName* format = formatNamed(value);
+            if (format == nullptr)
+                return refused("--format takes readmemh, readmemb, mif, coe, c, ihex, wav or wt, "
+                               "not '"
+                    + value + "'");
+            line.image.format = format->image;
+            line.wavetable = format->wavetable;
         }
     }
     if (files.size() != 2) {
@@ -107,14 +129,27 @@ QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& argumen
 
 std::string quenferUsage()
 {
-    return "Usage: quenfer [OPTIONS] INPUT.csv OUTPUT.mem\n"
+    return "Usage: quenfer [OPTIONS] INPUT.csv OUTPUT\n"
            "Turns an Ondulix pattern file (32 lines of 32 samples) into a memory image of\n"
-           "1024 words, line by line, at address (line - 1) x 32 + sample.\n"
+           "1024 words, line by line, at address (line - 1) x 32 + sample, or into a\n"
+           "wavetable of 32 waves for software synthesizers.\n"
            "\n"
            "Options:\n"
            "  --bits N       word width, 2 to 32 (default 16)\n"
            "  --unsigned     offset binary words (default two's complement)\n"
-           "  --format F     readmemh, readmemb, mif or coe (default readmemh)\n"
+           "  --format F     the output file (default readmemh):\n"
+           "                   readmemh, readmemb  Verilog $readmemh / $readmemb\n"
+           "                   mif                 Intel (Altera) memory initialization file\n"
+           "                   coe                 Xilinx coefficient file\n"
+           "                   c                   C header: an array [32][32] of int8_t,\n"
+           "                                       int16_t or int32_t (uint*_t with --unsigned)\n"
+           "                   ihex                Intel HEX of that array's bytes, little-endian\n"
+           "                   wav                 wavetable WAV: 32 frames of 2048 samples,\n"
+           "                                       32-bit float, 48000 Hz, with a clm chunk\n"
+           "                   wt                  Surge XT wavetable: 32 waves of 32 samples\n"
+           "                 wav and wt take each sample v as v / 500 and ignore --bits and\n"
+           "                 --unsigned.\n"
+           "  --name IDENT   the C array's name for --format c (default ondulix_table)\n"
            "  --help         show this help\n"
            "  --version      show the version\n";
 }

@@ -1,0 +1,167 @@
+#include "files/wavetable_file.h"
+
+#include "pattern/pattern_line.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <sndfile.h>
+
+namespace ondulix {
+
+namespace {
+
+constexpr int kWaveLength = 32;
+constexpr int kWaveCount = kPatternLineCount;
+constexpr float kFullScale = 500.0f;
+constexpr int kHold = kWavetableFrameLength / kWaveLength;
+
+void putLittleEndian(std::string& bytes, std::uint32_t value, int size)
+{
+    for (int i = 0; i < size; ++i)
+        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+// libsndfile writes through these into a string, so that the finished file can go to disk in
+// one atomic write. It seeks back to fill in the header's sizes when the file closes.
+struct MemoryFile
+{
+    std::string bytes;
+    sf_count_t position = 0;
+};
+
+MemoryFile& fileOf(void* user)
+{
+    return *static_cast<MemoryFile*>(user);
+}
+
+sf_count_t memoryLength(void* user)
+{
+    return static_cast<sf_count_t>(fileOf(user).bytes.size());
+}
+
+sf_count_t memorySeek(sf_count_t offset, int whence, void* user)
+{
+    MemoryFile& file = fileOf(user);
+    const sf_count_t base = whence == SEEK_CUR ? file.position
+        : whence == SEEK_END                   ? static_cast<sf_count_t>(file.bytes.size())
+                                               : 0;
+    if (base + offset < 0)
+        return -1;
+    file.position = base + offset;
+    return file.position;
+}
+
+sf_count_t memoryRead(void* to, sf_count_t count, void* user)
+{
+    MemoryFile& file = fileOf(user);
+    const auto size = static_cast<sf_count_t>(file.bytes.size());
+    const sf_count_t taken = std::clamp<sf_count_t>(size - file.position, 0, count);
+    std::memcpy(to, file.bytes.data() + file.position, static_cast<std::size_t>(taken));
+    file.position += taken;
+    return taken;
+}
+
+sf_count_t memoryWrite(const void* from, sf_count_t count, void* user)
+{
+    MemoryFile& file = fileOf(user);
+    const auto end = static_cast<std::size_t>(file.position + count);
+    if (end > file.bytes.size())
+        file.bytes.resize(end);
+    std::memcpy(file.bytes.data() + file.position, from, static_cast<std::size_t>(count));
+    file.position += count;
+    return count;
+}
+
+sf_count_t memoryTell(void* user)
+{
+    return fileOf(user).position;
+}
+
+std::vector<float> heldFrames(const std::vector<float>& samples)
+{
+    std::vector<float> frames;
+    frames.reserve(samples.size() * kHold);
+    for (const float sample : samples)
+        frames.insert(frames.end(), kHold, sample);
+    return frames;
+}
+
+WavetableBytes failed(SNDFILE* file)
+{
+    return {{}, std::string(sf_strerror(file))};
+}
+
+} // namespace
+
+std::vector<float> wavetableSamples(const PatternTable& table)
+{
+    std::vector<float> samples;
+    samples.reserve(kWaveCount * kWaveLength);
+    for (int line = 1; line <= kWaveCount; ++line) {
+        for (int i = 0; i < kWaveLength; ++i)
+            samples.push_back(static_cast<float>(pagedSample(table.cell(line, kFirstSampleRow + i)))
+                / kFullScale);
+    }
+    return samples;
+}
+
+std::string surgeWavetableBytes(const PatternTable& table)
+{
+    std::string bytes = "vawt";
+    putLittleEndian(bytes, kWaveLength, 4);
+    putLittleEndian(bytes, kWaveCount, 2);
+    putLittleEndian(bytes, 0, 2);
+    for (const float sample : wavetableSamples(table))
+        putLittleEndian(bytes, std::bit_cast<std::uint32_t>(sample), 4);
+    return bytes;
+}
+
+WavetableBytes wavWavetableBytes(const PatternTable& table)
+{
+    SF_VIRTUAL_IO io {memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
+    MemoryFile memory;
+    SF_INFO info {};
+    info.samplerate = kWavetableSampleRate;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    SNDFILE* file = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
+    if (file == nullptr)
+        return failed(nullptr);
+
+    // The PEAK chunk would carry the time of writing: without it, a table gives the same bytes
+    // every time.
+    sf_command(file, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
+    // The chunk must be set before the first sample is written, while the header is still open.
+    std::string clm = kClmChunkText;
+    SF_CHUNK_INFO chunk {};
+    std::memcpy(chunk.id, "clm ", 4);
+    chunk.id_size = 4;
+    chunk.datalen = static_cast<unsigned>(clm.size());
+    chunk.data = clm.data();
+    if (sf_set_chunk(file, &chunk) != SF_ERR_NO_ERROR) {
+        WavetableBytes failure = failed(file);
+        sf_close(file);
+        return failure;
+    }
+    const std::vector<float> frames = heldFrames(wavetableSamples(table));
+    const auto count = static_cast<sf_count_t>(frames.size());
+    if (sf_write_float(file, frames.data(), count) != count) {
+        WavetableBytes failure = failed(file);
+        sf_close(file);
+        return failure;
+    }
+    if (sf_close(file) != 0)
+        return failed(nullptr);
+    return {std::move(memory.bytes), std::nullopt};
+}
+
+WavetableBytes wavetableBytes(const PatternTable& table, WavetableFormat format)
+{
+    if (format == WavetableFormat::SurgeWt)
+        return {surgeWavetableBytes(table), std::nullopt};
+    return wavWavetableBytes(table);
+}
+
+} // namespace ondulix

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "pattern/pattern_table.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Wavetables for software synthesizers: the table's 32 lines as 32 single-cycle waves, a
+// sample value v as v / 500, so that +-500 is full scale +-1.0.
+namespace ondulix {
+
+enum class WavetableFormat
+{
+    Wav, // 32 frames of 2048 samples with a "clm " chunk: Serum, Vital, Bitwig, Surge XT
+    SurgeWt // Surge XT's own: the 32 x 32 samples exactly, no resampling
+};
+
+inline constexpr int kWavetableFrameLength = 2048;
+inline constexpr int kWavetableSampleRate = 48000;
+// Tells the synthesizers the frame length, and that frames are not to be blended.
+inline constexpr char kClmChunkText[] = "<!>2048 00000000 wavetable (Ondulix)";
+
+// The 1024 samples of the table, line by line, each scaled to -1.0 .. +1.0. A cell counts as
+// the sample it pages in as.
+std::vector<float> wavetableSamples(const PatternTable& table);
+
+// "vawt", the wave size 32 (uint32), the wave count 32 and the flags 0 (uint16 each), then the
+// samples as float32; all little-endian.
+std::string surgeWavetableBytes(const PatternTable& table);
+
+struct WavetableBytes
+{
+    std::string bytes;
+    std::optional<std::string> failure; // what went wrong; then `bytes` means nothing
+};
+
+// A mono 32-bit float WAV at 48000 Hz: each line becomes a frame of 2048 samples in which each
+// of its 32 samples is held 64 times, so the frames step exactly as the wave does.
+WavetableBytes wavWavetableBytes(const PatternTable& table);
+
+WavetableBytes wavetableBytes(const PatternTable& table, WavetableFormat format);
+
+} // namespace ondulix

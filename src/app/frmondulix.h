@@ -48,6 +48,7 @@ public:
     // The window's file dialog and where it tells the user of failures; tests put in their own.
     void setFileDialog(std::unique_ptr<CommonDialog> dialog) { CD1 = std::move(dialog); }
     void setMessageSink(std::unique_ptr<MessageSink> sink) { m_messages = std::move(sink); }
+    MessageSink& messages() { return *m_messages; }
 
 signals:
     // After the slider change handler has run for a sample.

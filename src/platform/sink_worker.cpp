@@ -17,11 +17,12 @@ namespace {
 constexpr int kBytesPerFrame = 2;
 // Short enough that Stop and a changed wave are heard at once, long enough for the PulseAudio
 // sink's 20 ms pull timer; without it the server's default of seconds applies.
-constexpr int kBufferMilliseconds = 50;
+constexpr int kBufferMilliseconds = 60;
 // The fade-out must have left the buffer before the stream closes: the buffer, one pull
 // period and the fade itself, with room to spare.
 constexpr int kCloseDelayMilliseconds = 150;
 constexpr int kChunkFrames = 512;
+constexpr int kPrebufferBytes = 2 * ChipOscillator::kFrameRate / 1000 * 20 * kBytesPerFrame;
 
 QAudioFormat previewFormat()
 {
@@ -58,10 +59,13 @@ OscillatorDevice::OscillatorDevice(ChipOscillator& oscillator, QObject* parent)
     open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
-// Endless: a second of frames is always there.
+// Endless, so never at its end. Qt 6.4's PulseAudio sink also takes the size of a pull device
+// as the stream's prebuffer, and it writes only whole 20 ms periods: a prebuffer of one period
+// starts playback after the first write, where the server's default (the whole buffer) may
+// never be reached and the stream would wait for ever.
 qint64 OscillatorDevice::bytesAvailable() const
 {
-    return ChipOscillator::kFrameRate * kBytesPerFrame + QIODevice::bytesAvailable();
+    return kPrebufferBytes + QIODevice::bytesAvailable();
 }
 
 // The sink's buffer need not be aligned for 16-bit values, so frames go through a local chunk.
@@ -112,11 +116,6 @@ void SinkWorker::open()
     m_sink->setBufferSize(ChipOscillator::kFrameRate / 1000 * kBufferMilliseconds * kBytesPerFrame);
     connect(m_sink, &QAudioSink::stateChanged, this, &SinkWorker::onStateChanged);
     m_sink->start(m_device);
-    // Qt 6.4's PulseAudio sink feeds one 20 ms period at a time and only when a whole period is
-    // free, so with a short buffer the stream can wait forever for its first fill; resuming
-    // triggers playback at once.
-    m_sink->suspend();
-    m_sink->resume();
     // A failure may already have been handled by a state change from inside start().
     if (m_sink && m_sink->error() != QAudio::NoError)
         onStateChanged();

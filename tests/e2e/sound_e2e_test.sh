@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Hears the preview for real: a private PulseAudio server with a null sink, the program under
 # Xvfb playing into it, and a recording of the sink's monitor. The rising ramp is played at the
-# default pitch; the recording must be 440 Hz, and each period its 32 held steps in order.
+# default pitch; the recording must be 440 Hz, and its periods the 32 held steps in order.
 # F5 again must silence it.
 set -euo pipefail
 program=$(realpath "$1")
@@ -63,18 +63,19 @@ starts = [j for j in range(1, len(playing)) if playing[j] - playing[j - 1] < -16
 if len(starts) < 20:
     print("fundamental=none steps=none")
 else:
-    period = (starts[-1] - starts[0]) / (len(starts) - 1)
+    # The median spacing of the falls is the period; a late buffer under load may drop frames
+    # now and then, which shifts one spacing but not the median.
+    spacings = sorted(b - a for a, b in zip(starts, starts[1:]))
+    period = spacings[len(spacings) // 2]
     hertz = 48000 / period
     print("fundamental=%s" % ("440" if abs(hertz - 440) <= 440 * 0.005 else "%.2f" % hertz))
-    # Sample the middle of each of the 32 steps in ten periods; each must be the ramp's step,
-    # the program's value v played as 32 v, to within one sample unit.
+    # The middle of each of the 32 steps in whole periods past the fade-in: each must be the
+    # ramp's step, the program's value v played as 32 v, to within one sample unit.
     expected = [32 * (i * 31.25 - 500) for i in range(32)]
-    wrong = 0
-    for start in starts[5:15]:
-        for i in range(32):
-            level = playing[int(start + (i + 0.5) * period / 32)]
-            wrong += abs(level - expected[i]) > 32
-    print("steps=%s" % ("in_order" if wrong == 0 else "%d_wrong" % wrong))
+    whole = [a for a, b in zip(starts[5:], starts[6:]) if abs(b - a - period) <= 1][:10]
+    wrong = sum(abs(playing[int(a + (i + 0.5) * period / 32)] - expected[i]) > 32
+                for a in whole for i in range(32))
+    print("steps=%s" % ("in_order" if whole and wrong == 0 else "%d_wrong" % wrong))
 print("after_stop=%s" % ("silent" if max(map(abs, stopped), default=0) < 64 else "sound"))
 PY
 )

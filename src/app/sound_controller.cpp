@@ -105,8 +105,9 @@ void SoundController::showHarmonics()
         m_harmonicsView = new HarmonicsView(&m_window);
         m_harmonicsView->move(m_window.frameGeometry().topRight() + QPoint(kViewGap, 0));
     }
-    followWave();
+    // Shown first: a hidden view does not follow the wave, and this one must show it at once.
     m_harmonicsView->show();
+    followWave();
     m_harmonicsView->raise();
     m_harmonicsView->activateWindow();
 }

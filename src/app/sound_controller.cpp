@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QScreen>
+#include <algorithm>
 
 namespace ondulix {
 
@@ -33,6 +35,17 @@ QAction* windowWideAction(const QString& text, const QKeySequence& keys, QObject
     action->setShortcut(keys);
     action->setShortcutContext(Qt::WindowShortcut);
     return action;
+}
+
+// Right of the window, or left of it where the screen ends first.
+QPoint besideWindow(const QWidget& window, QSize size)
+{
+    const QRect frame = window.frameGeometry();
+    QPoint at = frame.topRight() + QPoint(kViewGap, 0);
+    if (const QScreen* screen = window.screen();
+        screen && at.x() + size.width() > screen->availableGeometry().right())
+        at.setX(std::max(0, frame.left() - kViewGap - size.width()));
+    return at;
 }
 
 } // namespace
@@ -103,7 +116,7 @@ void SoundController::showHarmonics()
 {
     if (!m_harmonicsView) {
         m_harmonicsView = new HarmonicsView(&m_window);
-        m_harmonicsView->move(m_window.frameGeometry().topRight() + QPoint(kViewGap, 0));
+        m_harmonicsView->move(besideWindow(m_window, m_harmonicsView->size()));
     }
     // Shown first: a hidden view does not follow the wave, and this one must show it at once.
     m_harmonicsView->show();

@@ -1,5 +1,6 @@
 #include "app/application_setup.h"
 #include "app/frmondulix.h"
+#include "app/sound_controller.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
 
     ondulix::frmOndulix window;
     window.load();
+    ondulix::SoundController sound(window);
     const QRect screen = window.screen()->availableGeometry();
     window.move(screen.center() - window.rect().center());
     window.show();

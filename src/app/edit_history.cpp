@@ -5,8 +5,10 @@
 #include <QMouseEvent>
 #include <QUndoCommand>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ondulix {
@@ -173,18 +175,34 @@ void EditHistory::record(Kind kind)
 }
 
 // A press of a mouse button with no other held, or a key press, on the window starts a gesture.
-// The filter only looks; every event goes on as before.
+// A press that moves the focus gives it before the press itself is delivered, and the focus
+// alone may run a preset selection, so the gesture starts at that focus and the press that
+// follows belongs to it. The filter only looks; every event goes on as before.
 bool EditHistory::eventFilter(QObject* watched, QEvent* event)
 {
     const auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != m_window)
+    const bool ours
+        = widget != nullptr ? widget->window() == m_window : watched == m_window->windowHandle();
+    if (!ours)
         return false;
-    if (event->type() == QEvent::KeyPress)
+    switch (event->type()) {
+    case QEvent::KeyPress:
         ++m_gesture;
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (press->buttons() == press->button())
+        break;
+    case QEvent::FocusIn:
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
             ++m_gesture;
+            m_focusedByPress = true;
+        }
+        break;
+    case QEvent::MouseButtonPress: {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->buttons() == press->button() && !std::exchange(m_focusedByPress, false))
+            ++m_gesture;
+        break;
+    }
+    default:
+        break;
     }
     return false;
 }

@@ -84,6 +84,7 @@ private:
     Kind m_outerKind = Kind::Own;
     bool m_restoring = false;
     long m_gesture = 1;
+    bool m_focusedByPress = false;
 };
 
 } // namespace ondulix

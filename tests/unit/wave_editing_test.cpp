@@ -68,14 +68,6 @@ TEST(WaveTransforms, GiveTheseExactValues)
         EXPECT_EQ(c.transform(kShape), c.expected) << c.name;
 }
 
-TEST(WaveTransforms, RotationsUndoEachOtherAndSmoothingKeepsFullScaleFlat)
-{
-    EXPECT_EQ(rotatedEarlier(rotatedLater(kShape)), kShape);
-    Wave top {};
-    top.fill(kSampleMax);
-    EXPECT_EQ(smoothed(top), top);
-}
-
 TEST(PastedWave, ReadsEachFormAndRefusesAllElseWithWhatWasFound)
 {
     const std::string zeros31 = joined(fields(31, "0"), " ");

@@ -21,112 +21,86 @@ Wave waveOf(const std::map<int, int>& samples)
     return wave;
 }
 
-std::string joined(const std::vector<std::string>& fields, const std::string& separator)
+// `count` fields joined by `separator`: the leading ones given, then `filler`.
+std::string listOf(int count, const std::string& separator, std::vector<std::string> leading = {},
+    const std::string& filler = "0")
 {
-    std::string text;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        text += (i > 0 ? separator : "") + fields[i];
+    leading.resize(count, filler);
+    std::string text = leading[0];
+    for (int i = 1; i < count; ++i)
+        text += separator + leading[i];
     return text;
 }
 
-// `count` fields of `filler`, with the first few replaced.
-std::vector<std::string> fields(
-    int count, const std::string& filler, const std::vector<std::string>& leading = {})
+PastedWave refusal(const std::string& expected, int value, const std::string& field)
 {
-    std::vector<std::string> result(count, filler);
-    std::copy(leading.begin(), leading.end(), result.begin());
-    return result;
+    return expected + " was expected as value " + std::to_string(value) + "; \"" + field
+        + "\" was found.";
 }
-
-// Full scale, small values next to each other, lone peaks of 6 and -6 whose neighbours
-// smooth to exact halves, and the ends, which the circular transforms join.
-const Wave kShape
-    = waveOf({{0, 500}, {1, -500}, {2, 3}, {3, 1}, {20, 6}, {24, -6}, {30, 7}, {31, -2}});
 
 TEST(WaveTransforms, GiveTheseExactValues)
 {
-    const struct
-    {
-        const char* name;
-        Wave (*transform)(const Wave&);
-        Wave expected;
-    } cases[] = {
-        {"invert", inverted,
+    // Full scale, small values side by side, lone peaks of 6 and -6 whose neighbours smooth to
+    // exact halves, and the ends, which the circular transforms join.
+    const Wave shape
+        = waveOf({{0, 500}, {1, -500}, {2, 3}, {3, 1}, {20, 6}, {24, -6}, {30, 7}, {31, -2}});
+    const std::vector<std::pair<Wave (*)(const Wave&), Wave>> cases = {
+        {inverted,
             waveOf({{0, -500}, {1, 500}, {2, -3}, {3, -1}, {20, -6}, {24, 6}, {30, -7}, {31, 2}})},
-        {"reverse", reversed,
+        {reversed,
             waveOf({{31, 500}, {30, -500}, {29, 3}, {28, 1}, {11, 6}, {7, -6}, {1, 7}, {0, -2}})},
-        {"rotate later", rotatedLater,
+        {rotatedLater,
             waveOf({{1, 500}, {2, -500}, {3, 3}, {4, 1}, {21, 6}, {25, -6}, {31, 7}, {0, -2}})},
-        {"rotate earlier", rotatedEarlier,
+        {rotatedEarlier,
             waveOf({{31, 500}, {0, -500}, {1, 3}, {2, 1}, {19, 6}, {23, -6}, {29, 7}, {30, -2}})},
         // 498 / 4 = 124.5 goes to the even 124; 1.5 to 2 and -1.5 to -2; 503 / 4 to 126.
-        {"smooth", smoothed,
+        {smoothed,
             waveOf({{0, 124}, {1, -124}, {2, -123}, {3, 1}, {19, 2}, {20, 3}, {21, 2}, {23, -2},
                 {24, -3}, {25, -2}, {29, 2}, {30, 3}, {31, 126}})},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.transform(kShape), c.expected) << c.name;
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        EXPECT_EQ(cases[i].first(shape), cases[i].second) << "transform " << i;
 }
 
 TEST(PastedWave, ReadsEachFormAndRefusesAllElseWithWhatWasFound)
 {
-    const std::string zeros31 = joined(fields(31, "0"), " ");
-    const struct
-    {
-        const char* name;
-        std::string text;
-        std::variant<Wave, std::string> expected;
-    } cases[] = {
-        {"whole values, tabs", joined(fields(32, "0", {"500", "-250", "+1", "007"}), "\t"),
+    const std::string zeros31 = listOf(31, " ");
+    const std::string scaled = "A value from -0.5 to 0.5";
+    const std::vector<std::pair<std::string, PastedWave>> cases = {
+        {listOf(32, "\t", {"500", "-250", "+1", "007"}),
             waveOf({{0, 500}, {1, -250}, {2, 1}, {3, 7}})},
-        {"separator runs, and separators at both ends",
-            " ;\r\n" + joined(fields(32, "0", {"1", "2", "3"}), ",; \t\r\n") + "\n\n",
+        {" ;\r\n" + listOf(32, ",; \t\r\n", {"1", "2", "3"}) + "\n\n",
             waveOf({{0, 1}, {1, 2}, {2, 3}})},
-        {"a point makes it the clipboard's scale",
-            joined(fields(32, "0", {".5", "-0.25", "0.001"}), " "),
-            waveOf({{0, 500}, {1, -250}, {2, 1}})},
-        {"so does an exponent", joined(fields(32, "0", {"5E-1", "-1e-3"}), ","),
-            waveOf({{0, 500}, {1, -1}})},
-        {"a line of a pattern file", joined(fields(33, " 0", {" 7", " .5", "-.25"}), ","),
-            waveOf({{0, 500}, {1, -250}})},
-        {"its values are on the clipboard's scale, points or not",
-            joined(fields(33, "0", {"32", "1"}), ","),
-            "A value from -0.5 to 0.5 was expected as value 1; \"1\" was found."},
-        {"the own form's values too", "ABC\t" + joined(fields(32, "0", {"1"}), "\t"),
-            "A value from -0.5 to 0.5 was expected as value 1; \"1\" was found."},
-        {"one field", "42", "32 numbers were expected; 1 was found."},
-        {"31 numbers", zeros31, "32 numbers were expected; 31 were found."},
-        {"34 numbers", zeros31 + " 1 2 3", "32 numbers were expected; 34 were found."},
-        {"the own form one short", "ABC\t" + joined(fields(31, " 0"), "\t"),
-            "32 numbers were expected; 31 were found."},
-        {"nothing but separators", " \t,;\r\n", "32 numbers were expected; 0 were found."},
-        {"a word", joined(fields(32, "0", {"1", "2", "abc"}), " "),
-            "A number was expected as value 3; \"abc\" was found."},
-        {"two points", "1.2.3 " + zeros31,
-            "A number was expected as value 1; \"1.2.3\" was found."},
-        {"an exponent alone", "e5 " + zeros31,
-            "A number was expected as value 1; \"e5\" was found."},
-        {"an exponent without digits", "1e+ " + zeros31,
-            "A number was expected as value 1; \"1e+\" was found."},
-        {"a lone sign", "- " + zeros31, "A number was expected as value 1; \"-\" was found."},
-        {"hexadecimal", "&H10 " + zeros31, "A number was expected as value 1; \"&H10\" was found."},
-        {"a long field is cut short", "x" + std::string(40, '1') + " " + zeros31,
-            "A number was expected as value 1; \"x11111111111111111111111...\" was found."},
-        {"whole value beyond full scale", joined(fields(32, "0", {"500", "-501"}), " "),
-            "A value from -500 to 500 was expected as value 2; \"-501\" was found."},
-        {"scaled value beyond full scale", joined(fields(32, "0", {"0.5001"}), " "),
-            "A value from -0.5 to 0.5 was expected as value 1; \"0.5001\" was found."},
-        {"beyond any double", joined(fields(32, "0", {"0", "1e999"}), " "),
-            "A value from -0.5 to 0.5 was expected as value 2; \"1e999\" was found."},
-        {"line number 0", joined(fields(33, "0"), ","),
-            "A line number from 1 to 32 was expected before 32 values; \"0\" was found."},
-        {"line number 33", joined(fields(33, "0", {"33"}), ","),
-            "A line number from 1 to 32 was expected before 32 values; \"33\" was found."},
-        {"line number with a point", joined(fields(33, "0", {"1.5"}), ","),
-            "A line number from 1 to 32 was expected before 32 values; \"1.5\" was found."},
+        // A point or an exponent anywhere puts the list on the clipboard's scale.
+        {listOf(32, " ", {".5", "-0.25", "0.001"}), waveOf({{0, 500}, {1, -250}, {2, 1}})},
+        {listOf(32, ",", {"5E-1", "-1e-3"}), waveOf({{0, 500}, {1, -1}})},
+        // A line of a pattern file, and the program's own text, are on that scale always.
+        {listOf(33, ", ", {"7", ".5", "-.25"}), waveOf({{0, 500}, {1, -250}})},
+        {listOf(33, ",", {"32", "1"}), refusal(scaled, 1, "1")},
+        {"ABC\t" + listOf(32, "\t", {"1"}), refusal(scaled, 1, "1")},
+        {"42", "32 numbers were expected; 1 was found."},
+        {zeros31, "32 numbers were expected; 31 were found."},
+        {zeros31 + " 1 2 3", "32 numbers were expected; 34 were found."},
+        {"ABC\t" + listOf(31, "\t"), "32 numbers were expected; 31 were found."},
+        {" \t,;\r\n", "32 numbers were expected; 0 were found."},
+        {listOf(32, " ", {"1", "2", "abc"}), refusal("A number", 3, "abc")},
+        // A long field is quoted cut short, after 24 characters.
+        {"x" + std::string(40, '1') + " " + zeros31,
+            refusal("A number", 1, "x11111111111111111111111...")},
+        {"x" + std::string(23, '1') + " " + zeros31,
+            refusal("A number", 1, "x" + std::string(23, '1'))},
+        {listOf(32, " ", {"500", "-501"}), refusal("A value from -500 to 500", 2, "-501")},
+        {listOf(32, " ", {"0.5001"}), refusal(scaled, 1, "0.5001")},
+        {listOf(32, " ", {"0", "1e999"}), refusal(scaled, 2, "1e999")},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(readPastedWave(c.text), c.expected) << c.name;
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(readPastedWave(text), expected) << text;
+    for (const std::string field : {"1.2.3", "e5", "1e+", "-", "&H10"})
+        EXPECT_EQ(readPastedWave(field + " " + zeros31), refusal("A number", 1, field));
+    for (const std::string line : {"0", "33", "1.5"})
+        EXPECT_EQ(readPastedWave(line + " " + listOf(32, " ")),
+            PastedWave("A line number from 1 to 32 was expected before 32 values; \"" + line
+                + "\" was found."));
 }
 
 TEST(PastedWave, TheProgramsOwnClipboardTextReadsBackExactlyForEveryValue)
@@ -141,21 +115,19 @@ TEST(PastedWave, TheProgramsOwnClipboardTextReadsBackExactlyForEveryValue)
 
 TEST(TrackerWave, FullScaleFillsEachDepthAndHalvesGoToEven)
 {
-    const struct
-    {
-        int bits, sample, level;
-    } cases[] = {
-        {4, -500, 0}, {4, 500, 15}, {4, 0, 8}, // 7.5
-        {5, -500, 0}, {5, 500, 31}, {5, 0, 16}, // 15.5
-        {6, -500, 0}, {6, 500, 63}, {6, 0, 32}, // 31.5
-        {8, -500, 0}, {8, 500, 255}, {8, 0, 128}, // 127.5
-        {8, -400, 26}, {8, -200, 76}, // 25.5 and 76.5
+    const std::vector<std::array<int, 3>> cases = {
+        // bits, sample, level
+        {4, 500, 15}, {4, 0, 8}, {5, 500, 31}, {5, 0, 16}, // 7.5 and 15.5
+        {6, 500, 63}, {6, 0, 32}, {8, 500, 255}, {8, 0, 128}, // 31.5 and 127.5
+        {8, -500, 0}, {8, -400, 26}, {8, -200, 76}, // 25.5 and 76.5
         {4, -434, 1}, {4, -433, 1}, {4, -432, 1}, // 0.99, 1.005, 1.02
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(trackerLevel(c.sample, c.bits), c.level) << c.bits << " bits, " << c.sample;
+    for (const auto& [bits, sample, level] : cases)
+        EXPECT_EQ(trackerLevel(sample, bits), level) << bits << " bits, " << sample;
     EXPECT_EQ(trackerSample(1, 4), -433); // 66.67 - 500
     EXPECT_EQ(trackerSample(128, 8), 2); // 501.96 - 500
+    EXPECT_EQ(trackerText(waveOf({{0, 500}, {1, -500}}), 4), listOf(32, " ", {"15", "0"}, "8"))
+        << "the centre, 0, is level 8";
 }
 
 TEST(TrackerWave, EveryWaveOnTheDepthsGridSurvivesTheRoundTrip)
@@ -171,41 +143,25 @@ TEST(TrackerWave, EveryWaveOnTheDepthsGridSurvivesTheRoundTrip)
     }
 }
 
-TEST(TrackerWave, TextIsBlankSeparatedLevelsAndOnlyLevelsOfTheDepthPaste)
+TEST(TrackerWave, OnlyWholeLevelsOfTheDepthPaste)
 {
-    std::string centre;
-    for (int i = 0; i < 30; ++i)
-        centre += " 8";
-    EXPECT_EQ(trackerText(waveOf({{0, 500}, {1, -500}}), 4), "15 0" + centre);
-    // Level 0 is the bottom of the range: -500.
     Wave topThenBottom {};
     topThenBottom.fill(kSampleMin);
     topThenBottom[0] = kSampleMax;
-    const std::string zeros31 = joined(fields(31, "0"), " ");
-    const struct
-    {
-        const char* name;
-        int bits;
-        std::string text;
-        PastedWave expected;
-    } cases[] = {
-        {"top of 4 bits", 4, "15 " + zeros31, topThenBottom},
-        {"leading zeros", 6, "00063 " + zeros31, topThenBottom},
-        {"above 4 bits", 4, zeros31 + " 16",
-            "A whole number from 0 to 15 was expected as value 32; \"16\" was found."},
-        {"above 8 bits", 8, "256 " + zeros31,
-            "A whole number from 0 to 255 was expected as value 1; \"256\" was found."},
-        {"more digits than any level", 8, "99999999999999999999 " + zeros31,
-            "A whole number from 0 to 255 was expected as value 1; \"99999999999999999999\" was "
-            "found."},
-        {"a sign", 5, "-1 " + zeros31,
-            "A whole number from 0 to 31 was expected as value 1; \"-1\" was found."},
-        {"a point", 5, "1.0 " + zeros31,
-            "A whole number from 0 to 31 was expected as value 1; \"1.0\" was found."},
-        {"31 levels", 4, zeros31, "32 numbers were expected; 31 were found."},
+    const std::string zeros31 = listOf(31, " ");
+    const std::vector<std::tuple<int, std::string, PastedWave>> cases = {
+        {4, "15 " + zeros31, topThenBottom},
+        {6, "00063 " + zeros31, topThenBottom},
+        {4, zeros31 + " 16", refusal("A whole number from 0 to 15", 32, "16")},
+        {8, "256 " + zeros31, refusal("A whole number from 0 to 255", 1, "256")},
+        {8, "99999999999999999999 " + zeros31,
+            refusal("A whole number from 0 to 255", 1, "99999999999999999999")},
+        {5, "-1 " + zeros31, refusal("A whole number from 0 to 31", 1, "-1")},
+        {5, "1.0 " + zeros31, refusal("A whole number from 0 to 31", 1, "1.0")},
+        {4, zeros31, "32 numbers were expected; 31 were found."},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(readTrackerWave(c.text, c.bits), c.expected) << c.name;
+    for (const auto& [bits, text, expected] : cases)
+        EXPECT_EQ(readTrackerWave(text, bits), expected) << text;
 }
 
 } // namespace

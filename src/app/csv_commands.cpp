@@ -22,14 +22,17 @@ QString refusal(const QString& path, const CsvError& error)
 
 } // namespace
 
-void saveCsv(FileServices& services, const PatternTable& table, const QString& csvFileName)
+bool saveCsv(FileServices& services, const PatternTable& table, const QString& csvFileName)
 {
     services.dialog.setFileName(csvFileName);
     const std::optional<QString> path = services.dialog.showSave(&services.window);
     if (!path)
-        return;
-    if (const auto failure = saveAtomically(*path, QByteArray::fromStdString(csvText(table))))
+        return false;
+    if (const auto failure = saveAtomically(*path, QByteArray::fromStdString(csvText(table)))) {
         services.messages.tell(QStringLiteral("Could not save \"%1\": %2.").arg(*path, *failure));
+        return false;
+    }
+    return true;
 }
 
 bool openCsv(FileServices& services, PatternTable& table, QString& csvFileName)
@@ -40,10 +43,16 @@ bool openCsv(FileServices& services, PatternTable& table, QString& csvFileName)
     services.window.show();
     if (!path)
         return false;
-    csvFileName = *path;
-    CsvReadResult result = readCsvFile(toNativePath(*path), table);
+    return openCsvFile(services.messages, *path, table, csvFileName);
+}
+
+bool openCsvFile(
+    MessageSink& messages, const QString& path, PatternTable& table, QString& csvFileName)
+{
+    csvFileName = path;
+    CsvReadResult result = readCsvFile(toNativePath(path), table);
     if (const auto* error = std::get_if<CsvError>(&result)) {
-        services.messages.tell(refusal(*path, *error));
+        messages.tell(refusal(path, *error));
         return false;
     }
     table = std::get<PatternTable>(std::move(result));

@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 namespace ondulix {
@@ -83,7 +84,9 @@ frmOndulix::frmOndulix(QWidget* parent)
     setTabOrderChain();
     connectEvents();
     connectFileEvents();
+    buildEditing();
     m_wavetableExport = new WavetableExport(*this);
+    addMenuSection({m_wavetableExport->action()});
     vSlide[0]->setFocus();
 }
 
@@ -199,7 +202,10 @@ void frmOndulix::connectWaveEditing()
         connect(preset, &PresetButton::focusGained, this, &frmOndulix::runPresetSelection);
         connect(preset, &PresetButton::clicked, this, &frmOndulix::runPresetSelection);
     }
-    connect(cmdNormal, &QPushButton::clicked, this, [this] { normalize(m_samples); });
+    connect(cmdNormal, &QPushButton::clicked, this, [this] {
+        EditHistory::Action step(m_history, EditHistory::Kind::Own);
+        normalize(m_samples);
+    });
 }
 
 void frmOndulix::load()
@@ -209,8 +215,10 @@ void frmOndulix::load()
     loadSettings();
 }
 
+// Runs for every write; only a change by the user at the slider itself makes a step of it.
 void frmOndulix::onSampleChanged(int index)
 {
+    EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
     lblSlideVal->setText(QString::fromStdString(sampleValueText(m_samples.sample(index))));
     lblSLideNo->setText(QString::fromStdString(sampleNumberText(index)));
     redrawGraph();
@@ -224,12 +232,14 @@ void frmOndulix::redrawGraph()
 
 void frmOndulix::onLineSelected()
 {
+    EditHistory::Action step(m_history, EditHistory::Kind::Own);
     pageToSelectedLine(m_lineSelector, m_patternTable, m_samples);
     emit lineLoaded(m_lineSelector.line());
 }
 
 void frmOndulix::storeCurrentLine()
 {
+    EditHistory::Action step(m_history, EditHistory::Kind::Own);
     storeLine(m_samples, m_lineSelector.line(), m_patternTable);
 }
 
@@ -240,6 +250,7 @@ void frmOndulix::copySamplesToClipboard()
 
 void frmOndulix::onPointerMoved(Qt::MouseButtons buttons, float x, float y)
 {
+    EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
     const auto target = pointerTarget(drawingButtonBits(buttons), chkDraw->isChecked(), x, y);
     if (target)
         m_samples.setSample(target->column, target->value);
@@ -249,6 +260,7 @@ void frmOndulix::onPointerMoved(Qt::MouseButtons buttons, float x, float y)
 // preset that is still set before the click sets the new one.
 void frmOndulix::runPresetSelection()
 {
+    EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
     for (int k = 0; k < layout::kPresetCount; ++k) {
         if (optWave[k]->isChecked())
             m_selectedPreset = static_cast<Preset>(k);
@@ -278,19 +290,25 @@ void frmOndulix::loadSettings()
 
 // Each file operation first takes the drawing flag down, before any dialog opens: the click
 // that closes a dialog over the graph must not draw.
-void frmOndulix::onSaveClicked()
+bool frmOndulix::onSaveClicked()
 {
     chkDraw->setChecked(false);
     auto services = fileServices();
-    saveCsv(services, m_patternTable, m_csvFileName);
+    const bool saved = saveCsv(services, m_patternTable, m_csvFileName);
+    if (saved)
+        m_savedTable = m_patternTable;
+    return saved;
 }
 
 void frmOndulix::onOpenClicked()
 {
+    EditHistory::Action step(m_history, EditHistory::Kind::Own);
     chkDraw->setChecked(false);
     auto services = fileServices();
-    if (openCsv(services, m_patternTable, m_csvFileName))
+    if (openCsv(services, m_patternTable, m_csvFileName)) {
+        m_savedTable = m_patternTable;
         showFirstLine();
+    }
 }
 
 void frmOndulix::onConfigureClicked()

@@ -1,22 +1,29 @@
 #pragma once
 
 #include "app/compiler_commands.h"
+#include "app/edit_history.h"
 #include "app/file_services.h"
 #include "pattern/pattern_table.h"
+#include "platform/save_question.h"
 #include "platform/scroll_bar_line_selector.h"
 #include "platform/slider_sample_set.h"
+#include "wave/pasted_wave.h"
 #include "wave/presets.h"
 #include "wave/random_source.h"
 #include "wave/sample_set.h"
 
+#include <QList>
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
 class QGroupBox;
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 namespace ondulix {
@@ -35,6 +42,7 @@ class frmOndulix : public QWidget
 
 public:
     explicit frmOndulix(QWidget* parent = nullptr);
+    ~frmOndulix() override;
 
     // The load handler: what happens after the controls exist and before the window shows.
     void load();
@@ -50,6 +58,21 @@ public:
     void setFileDialog(std::unique_ptr<CommonDialog> dialog) { CD1 = std::move(dialog); }
     void setMessageSink(std::unique_ptr<MessageSink> sink) { m_messages = std::move(sink); }
     MessageSink& messages() { return *m_messages; }
+    // The question asked on closing with a changed table; tests put in their own.
+    void setSaveQuestion(std::unique_ptr<SaveQuestion> question)
+    {
+        m_saveQuestion = std::move(question);
+    }
+
+    // Adds the actions to the window, so their shortcuts work wherever the focus is in it, and
+    // to the graph's menu after a separator.
+    void addMenuSection(const QList<QAction*>& actions);
+    QMenu& graphMenu() { return *m_graphMenu; }
+    const QUndoStack& editSteps() const { return m_history.steps(); }
+
+    // A file named on the command line: opened by Open CSV's rules without the dialog, so
+    // drawing stays armed. It is where the window starts, not a step to undo.
+    void openStartFile(const QString& path);
 
 signals:
     // After the slider change handler has run for a sample.
@@ -58,6 +81,11 @@ signals:
     void lineLoaded(int line);
     // After a preset button's press, focus or click has run the preset selection to its end.
     void presetSelectionRan();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildGraphAndSliders();
@@ -77,7 +105,7 @@ private:
     void connectFileEvents();
     FileServices fileServices() { return {*CD1, *m_messages, *this}; }
     void loadSettings();
-    void onSaveClicked();
+    bool onSaveClicked();
     void onOpenClicked();
     void onConfigureClicked();
     void onQuenferClicked();
@@ -85,6 +113,16 @@ private:
     void onLineSelected();
     void storeCurrentLine();
     void copySamplesToClipboard();
+
+    void buildEditing();
+    QAction* addShortcutAction(
+        const QString& text, const QList<QKeySequence>& keys, std::function<void()> operation);
+    void pasteWave();
+    void copyTrackerWave(int bits);
+    void pasteTrackerWave(int bits);
+    void writePastedWave(const PastedWave& pasted);
+    void applyTransform(Wave (*transform)(const Wave&));
+    bool openFileWithoutDialog(const QString& path);
 
     SliderSampleSet::Sliders vSlide {};
     GraphBox* pWave = nullptr;
@@ -119,6 +157,12 @@ private:
     QString m_compilerPath;
     CompileRun m_lastCompile;
     WavetableExport* m_wavetableExport = nullptr; // a child: "Export wavetable..."
+
+    EditHistory m_history {{m_samples, m_patternTable, m_lineSelector}, this};
+    // The table as last opened or saved: closing asks to save only when it differs.
+    PatternTable m_savedTable;
+    std::unique_ptr<QMenu> m_graphMenu;
+    std::unique_ptr<SaveQuestion> m_saveQuestion;
 };
 
 } // namespace ondulix

@@ -14,4 +14,9 @@ void replaceClipboardText(const std::string& text)
     clipboard->setText(QString::fromStdString(text));
 }
 
+std::string currentClipboardText()
+{
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
 } // namespace ondulix

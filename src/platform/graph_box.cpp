@@ -69,6 +69,11 @@ void GraphBox::paintEvent(QPaintEvent* event)
 
 void GraphBox::mousePressEvent(QMouseEvent* event)
 {
+    if (event->button() == Qt::RightButton && event->buttons() == Qt::RightButton) {
+        event->accept();
+        emit menuRequested(event->globalPosition().toPoint());
+        return;
+    }
     m_pressedInside = true;
     QFrame::mousePressEvent(event);
 }
@@ -89,6 +94,24 @@ void GraphBox::mouseMoveEvent(QMouseEvent* event)
     emit pointerMoved(event->buttons(), static_cast<float>(inner.x() * kUnitsPerPixel),
         static_cast<float>(inner.y() * kUnitsPerPixel));
     QFrame::mouseMoveEvent(event);
+}
+
+void GraphBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        emit menuRequested(mapToGlobal(rect().center()));
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+// Qt turns the Menu key into this event; the mouse's own is answered at the press above.
+void GraphBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        emit menuRequested(mapToGlobal(rect().center()));
+    else
+        QFrame::contextMenuEvent(event);
 }
 
 } // namespace ondulix

@@ -10,6 +10,8 @@ namespace ondulix {
 // The picture box the waveform graph is drawn into. It keeps the lines of the last redraw in
 // graph units and rasterises them whenever Qt paints it. It reports a click (press and release
 // inside it) and every pointer move, with the buttons held and the position in graph units.
+// It asks for its menu on a right press with no other button held, which then neither draws
+// nor counts towards a click, and on the Menu key or Shift+F10 while it has the focus.
 class GraphBox : public QFrame, public DrawingSurface
 {
     Q_OBJECT
@@ -39,12 +41,15 @@ public:
 signals:
     void clicked();
     void pointerMoved(Qt::MouseButtons buttons, float x, float y);
+    void menuRequested(const QPoint& globalPosition);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     GraphLines m_lines;

@@ -210,4 +210,17 @@ int roundToIntIn(double value, int lo, int hi)
     return static_cast<int>(rounded);
 }
 
+long long divideRoundHalfEven(long long numerator, long long denominator)
+{
+    long long quotient = numerator / denominator;
+    long long remainder = numerator % denominator;
+    if (remainder < 0) { // C++ truncates towards zero; step down to the floor
+        --quotient;
+        remainder += denominator;
+    }
+    if (2 * remainder > denominator || (2 * remainder == denominator && quotient % 2 != 0))
+        ++quotient;
+    return quotient;
+}
+
 } // namespace ondulix

@@ -28,6 +28,10 @@ double readNumber(std::string_view text);
 // Nearest integer, an exact half going to the even neighbour: 2.5 -> 2, 3.5 -> 4, -0.5 -> 0.
 double roundHalfEven(double value);
 
+// numerator / denominator (denominator > 0) rounded as roundHalfEven does, in whole numbers
+// only, so that no real arithmetic can land a hair beside an exact half.
+long long divideRoundHalfEven(long long numerator, long long denominator);
+
 // roundHalfEven, then limited to lo..hi; NaN gives 0 (or the nearer end when 0 is outside).
 // The limiting happens on the real value, so no out-of-range real reaches an integer cast.
 int roundToIntIn(double value, int lo, int hi);

@@ -4,6 +4,20 @@
 
 namespace ondulix {
 
+Wave readWave(const SampleSet& samples)
+{
+    Wave wave {};
+    for (int i = 0; i < kSampleCount; ++i)
+        wave[i] = samples.sample(i);
+    return wave;
+}
+
+void writeWave(const Wave& wave, SampleSet& samples)
+{
+    for (int i = 0; i < kSampleCount; ++i)
+        samples.setSample(i, wave[i]);
+}
+
 std::string sampleNumberText(int index)
 {
     return std::to_string(index + 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace ondulix {
@@ -20,6 +21,14 @@ public:
     virtual int sample(int index) const = 0;
     virtual void setSample(int index, int value) = 0;
 };
+
+// The 32 values of a wave, held apart from the sliders: what the transforms and the paste
+// forms work on.
+using Wave = std::array<int, kSampleCount>;
+
+Wave readWave(const SampleSet& samples);
+// Writes the wave in index order, so each changed sample runs the change handler in turn.
+void writeWave(const Wave& wave, SampleSet& samples);
 
 // The readouts beside the sliders: the 1-based number and the value of the last changed sample.
 std::string sampleNumberText(int index);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package from the build, as `make package` does, and checks it from outside:
 # Debian's and freedesktop's own checkers (lintian on the package, desktop-file-validate on the
-# menu entry, appstreamcli on the metadata, groff on the manual pages), its control fields and
+# menu entry, appstreamcli on the metadata, groff on the manual pages), its name and
 # dependencies, its files as `dpkg -x` lays them out, the installed program starting, and a real
 # dpkg install and removal in a scratch root, where man finds the pages.
 #   package_test.sh CPACK BUILD_DIR SOURCE_DIR HAS_QUENFER(0|1)
@@ -35,15 +35,11 @@ passes() { # description, checker...: it ends with status 0 and reports no error
     || { cat "$work/cpack.log"; echo "FAIL: cpack did not make the package"; exit 1; }
 shopt -s nullglob
 debs=("$work"/out/*.deb)
-check "one package made" 1 "${#debs[@]}"
 deb=${debs[0]}
-arch=$(dpkg --print-architecture)
-check "package file name" "ondulix_0.0.5_${arch}.deb" "$(basename "$deb")"
-
 field() { dpkg-deb --field "$deb" "$1"; }
-check "package name" ondulix "$(field Package)"
-check "version" 0.0.5 "$(field Version)"
-check "architecture" "$arch" "$(field Architecture)"
+check "one package, named for its name, version and machine" \
+    "1 ondulix_0.0.5_$(dpkg --print-architecture).deb" \
+    "${#debs[@]} $(field Package)_$(field Version)_$(field Architecture).deb"
 # Among much else, lintian checks the copyright file, the changelog, the Maintainer field, the
 # description's lines, the manual pages and the owner of every file.
 passes "lintian on the package, without overrides" lintian --no-cfg --fail-on error,warning "$deb"
@@ -52,19 +48,6 @@ for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6multimedia6 libsndfile
     holds "depends on $needed" grep -Eq "(^|, )$needed( |,|$)" <<<"$depends"
 done
 
-# Every dependency is one this machine has, in a version that satisfies it: the package installs.
-satisfied() { # "name (op version)" or "name"
-    local name op version installed
-    read -r name op version <<<"$(sed -E 's/[()]//g' <<<"$1")"
-    [[ $(dpkg-query -W -f='${db:Status-Status}' "$name" 2>/dev/null) == installed ]] || return 1
-    installed=$(dpkg-query -W -f='${Version}' "$name")
-    [[ -z "$op" ]] || dpkg --compare-versions "$installed" "$op" "$version"
-}
-IFS=',' read -ra clauses <<<"$depends"
-for clause in "${clauses[@]}"; do
-    first=$(sed -E 's/^ *//; s/ *\|.*//' <<<"$clause")
-    holds "dependency satisfied here: $first" satisfied "$first"
-done
 
 root="$work/root"
 dpkg -x "$deb" "$root"
@@ -91,10 +74,9 @@ for size in 16 32 48 256; do
     check "icon at $size pixels" "PNG ${size}x${size}" \
         "$(identify -format '%m %wx%h' "$root/usr/share/icons/hicolor/${size}x${size}/apps/ondulix.png")"
 done
-check "README installed as is" "" "$(diff "$source/README.md" "$root/usr/share/doc/ondulix/README.md" 2>&1 || true)"
-copyright="$root/usr/share/doc/ondulix/copyright"
-holds "copyright file in the machine-readable format" grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright"
-holds "copyright file names the MIT licence" grep -qx 'License: Expat' "$copyright"
+holds "copyright file: machine-readable, MIT licence" bash -c 'grep -qx "License: Expat" "$1" &&
+    grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$1"' _ \
+    "$root/usr/share/doc/ondulix/copyright"
 check "changelog's latest entry is this version" "$(field Version)" \
     "$(dpkg-parsechangelog -l "$root/usr/share/doc/ondulix/changelog.gz" -S Version)"
 check "metadata's latest release is this version" "$(field Version)" \

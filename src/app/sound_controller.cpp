@@ -82,7 +82,7 @@ SoundController::~SoundController()
 
 QList<QAction*> SoundController::menuActions() const
 {
-    return {m_pitchMenu->menuAction(), m_stopAction, m_harmonicsAction};
+    return {m_playAction, m_pitchMenu->menuAction(), m_stopAction, m_harmonicsAction};
 }
 
 bool SoundController::isPlaying() const

@@ -27,7 +27,7 @@ public:
     explicit SoundController(frmOndulix& window);
     ~SoundController() override;
 
-    // For the graph's context menu: the pitch submenu, Stop and Harmonics.
+    // For the graph's context menu: Play, the pitch submenu, Stop and Harmonics.
     QList<QAction*> menuActions() const;
     bool isPlaying() const;
 

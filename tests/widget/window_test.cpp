@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <fstream>
@@ -228,6 +229,11 @@ TEST_F(Window, CtrlHShowsTheHarmonicsThatFollowEachChangeAndEscapeClosesThem)
     EXPECT_NEAR(view->barLevels()[0], 2.11, 0.01);
     EXPECT_EQ(view->barLevels()[1], HarmonicsView::kFloorDb);
     EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: none"));
+    // The bars stand in 16 slots of 15.6 pixels from x = 42 up from the plot's bottom at y = 160:
+    // near it the first one is drawn, the second (below the scale) is not.
+    const QImage shot = view->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(49, 150), QColor(0, 255, 0));
+    EXPECT_EQ(shot.pixelColor(65, 150), QColor(0, 64, 0));
     slider(0)->setLevel(0);
     EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: -15.6 (-30.1 dB)"));
     EXPECT_GT(view->barLevels()[1], HarmonicsView::kFloorDb);
@@ -246,6 +252,23 @@ TEST_F(Window, F5WithoutAnAudioOutputSaysSoOnce)
     QTest::qWait(300);
     EXPECT_EQ(messages->messages.size(), 1);
     EXPECT_FALSE(sound.isPlaying());
+    EXPECT_FALSE(sound.menuActions()[1]->isEnabled()); // Stop
+}
+
+// The context menu offers the pitch by octave, 440 Hz at first, one pitch at a time.
+TEST_F(Window, ThePitchMenuPicksOneOctaveOfA)
+{
+    SoundController sound(*window);
+    const QList<QAction*> pitches = sound.menuActions()[0]->menu()->actions();
+    const auto seen = [&pitches] {
+        QString text;
+        for (const QAction* pitch : pitches)
+            text += pitch->text() + (pitch->isChecked() ? "* " : " ");
+        return text;
+    };
+    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz* 880 Hz 1760 Hz ");
+    pitches[4]->trigger();
+    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz 880 Hz* 1760 Hz ");
 }
 
 // The sink may ask for any number of bytes: it gets the oscillator's frames, exactly as many

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The compiler as a real process: exit statuses, where its messages go, and an image that a
-# real consumer, Icarus Verilog's $readmemh, loads with the words at their addresses.
+# The compiler as a real process: exit statuses, where its messages go, and its output read by
+# consumers we did not write: Icarus Verilog's $readmemh, gcc and g++ for the C header, objcopy
+# for Intel HEX, sox for the wavetable WAV.
 set -uo pipefail
 quenfer=$(realpath "$1")
 work=$(mktemp -d)
@@ -12,9 +13,15 @@ expect() { # description, expected status, actual status, [stderr must contain]
         echo "FAIL: $1: status $3 (expected $2), stderr:"; cat err.txt; fail=1
     else echo "ok: $1"; fi
 }
+check() { # description, command...
+    local what=$1; shift
+    if "$@"; then echo "ok: $what"; else echo "FAIL: $what"; fail=1; fi
+}
 printf ' 1, .5,-.5\r\n 2, .25\r\n' > good.csv
 "$quenfer" good.csv good.mem 2>err.txt; expect "a good file" 0 $?
 "$quenfer" --bits 99 good.csv x.mem 2>err.txt; expect "a bad option" 2 $? "Usage: quenfer"
+"$quenfer" --format c --name 2nd good.csv x.mem 2>err.txt
+expect "a --name that is no C identifier" 2 $? "--name takes a C identifier"
 "$quenfer" nothing.csv x.mem 2>err.txt; expect "a missing file" 1 $? "quenfer: nothing.csv: "
 printf '1,2,3\r\n%.0s' $(seq 33) > long.csv
 "$quenfer" long.csv x.mem 2>err.txt; expect "a refused file" 1 $? "quenfer: long.csv:33: "
@@ -28,4 +35,81 @@ if command -v iverilog >/dev/null; then
     iverilog -o read.vvp read.v && words=$(vvp -n read.vvp | head -n 1)
     [[ "${words:-}" == "7fff 8001 0000 4000" ]] || { echo "FAIL: \$readmemh read '${words:-}'"; fail=1; }
 fi
+
+# A full table of samples that differ from each other, in a folder whose name would end the
+# header's comment and line if quenfer copied it there as it is.
+folder=$'d*/e\nint x;/*f'
+mkdir -p "$folder"
+for line in $(seq 32); do
+    printf '%d' "$line"
+    for s in $(seq 32); do printf ',%se-3' $(( (line * 37 + s * 11 + 202) % 1001 - 500 )); done
+    printf '\r\n'
+done > "$folder/table.csv"
+printf '%s\n' '#include <stdio.h>' '#include "table.h"' 'int main(void) { int i;' \
+    '    for (i = 0; i < 1024; ++i) printf("%lld\n", (long long)TABLE[i / 32][i % 32]);' \
+    '    return 0; }' > print.c
+cp print.c print.cpp
+
+# Columns: bits, signed or unsigned, the array's element size in bytes, its name (- for the
+# default). The header's words and the Intel HEX bytes are the $readmemh words as the array's
+# type holds them: sign-extended if signed.
+while read -r bits encoding size name; do
+    flags=(--bits "$bits"); [[ $encoding == unsigned ]] && flags+=(--unsigned)
+    table=ondulix_table; [[ $name != - ]] && flags+=(--name "$name") && table=$name
+    "$quenfer" "${flags[@]}" "$folder/table.csv" words.mem
+    grep -v '^[@/]' words.mem | while read -r hex; do
+        value=$(( 16#$hex ))
+        [[ $encoding == signed ]] && (( value >= 1 << (bits - 1) )) && value=$(( value - (1 << bits) ))
+        echo "$value"
+    done > expected.txt
+    "$quenfer" --format c "${flags[@]}" "$folder/table.csv" table.h
+    for compiler in "gcc -std=c99 print.c" "g++ -std=c++11 print.cpp"; do
+        rm -f print
+        $compiler -Wall -Wextra -Wpedantic -Werror -DTABLE="$table" -o print && ./print > printed.txt
+        check "${compiler%% *} prints the \$readmemh words ($bits bits $encoding)" \
+            cmp -s printed.txt expected.txt
+    done
+    "$quenfer" --format ihex "${flags[@]}" "$folder/table.csv" table.hex
+    objcopy -I ihex -O binary table.hex table.bin
+    type=d; [[ $encoding == unsigned ]] && type=u
+    od -An -v -t "$type$size" -w"$size" table.bin | tr -d ' ' > bytes.txt
+    check "objcopy gives those words in $size bytes, little-endian ($bits bits $encoding)" \
+        cmp -s bytes.txt expected.txt
+    check "16 bytes a record, then the end" test "$(grep -vc '^:10' table.hex)" = 1
+done <<'CASES'
+8 signed 1 -
+6 unsigned 1 wave_rom
+12 signed 2 -
+16 unsigned 2 -
+24 signed 4 _table24
+32 unsigned 4 -
+CASES
+
+# Wavetables: each sample value v (the CSV's v e-3) as v / 500, line after line; in the WAV
+# each is held 64 times.
+mv "$folder/table.csv" table.csv
+"$quenfer" --format wav table.csv table.wav
+"$quenfer" --format wt table.csv table.wt
+check "sox reads the WAV as 1 channel, 48000 Hz, 65536 samples" test \
+    "$(sox --i -c table.wav) $(sox --i -r table.wav) $(sox --i -s table.wav)" = "1 48000 65536"
+hex() { od -An -v -tx1 | tr -d ' \n'; }
+check "the WAV has its clm chunk" grep -q "$(printf 'clm \x24\0\0\0<!>2048 00000000' | hex)" \
+    <(hex < table.wav)
+check "the .wt file: vawt, wave size 32, 32 waves, flags 0, 1024 float32" test \
+    "$(head -c 12 table.wt | hex) $(stat -c %s table.wt)" = "766177742000000020000000 4108"
+tr -d '\r' < table.csv | awk -F, '{ for (i = 2; i <= NF; ++i) print $i * 2 }' > samples.txt
+samples_near() { # expected file, count, actual samples on stdin, within sox's 25-bit precision
+    od -An -v -tf4 -w4 | paste - "$1" |
+        awk -v n="$2" '{ d = $1 - $2; if (d > 1e-6 || d < -1e-6) bad = 1 } END { exit bad || NR != n }'
+}
+check "the .wt samples" samples_near samples.txt 1024 < <(tail -c 4096 table.wt)
+awk '{ for (i = 0; i < 64; ++i) print }' samples.txt > held.txt
+check "the WAV samples, each held 64 times" samples_near held.txt 65536 < <(sox table.wav -t f32 -)
+
+# A write that fails part-way (the file size limit stands in for a full disk) keeps the old
+# file whole and leaves no temporary file.
+echo "old" > kept.wav
+( trap '' XFSZ; ulimit -f 64; "$quenfer" --format wav table.csv kept.wav 2>err.txt )
+expect "a failed write" 1 $? "quenfer: kept.wav: cannot write: "
+check "keeps the old file, no temporary one" test "$(cat kept.wav) $(ls -A | grep -c '^\.kept')" = "old 0"
 exit $fail

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # The built program in a real X server, one case per road a user takes: what the window shows
-# at scale 1, and on a high-DPI screen at scale 2, and that a drag draws at any scale.
+# at scale 1, and on a high-DPI screen at scale 2, and that a drag draws at any scale; the
+# editing keys on a file named on the command line; and the preview heard for real through a
+# PulseAudio server of its own.
 set -euo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
-trap 'kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'kill "${app_pid:-}" "${pulse_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 source "$(dirname "$0")/x_session.sh"
 start_x_server 1280x1280
 
-start_program() { # scale
-    (cd "$work" && QT_SCALE_FACTOR=$1 exec "$program") &
+start_program() { # scale, arguments
+    (cd "$work" && QT_SCALE_FACTOR=$1 exec "$program" "${@:2}") &
     app_pid=$!
     window=$(wait_for_window "^Ondulix - ")
     sleep 0.5
@@ -43,6 +45,84 @@ case_window_at_scale() { # scale
     stop_program
 }
 
+# A file named on the command line, a stroke on the graph, undo and redo, the transforms and a
+# paste, all with the real keys, each wave read back by Ctrl+C.
+case_editing_keys() {
+    check "--version prints without a display" "ondulix 0.0.5" "$(DISPLAY= "$program" --version)"
+    zeros() { local i; for ((i = 0; i < $1; i++)); do printf '%s' "$2"; done; }
+    printf ' 1, .5,-.25%s\r\n' "$(zeros 30 ', 0')" >"$work/start.csv"
+    start_program 1 "$work/start.csv"
+    xdotool windowfocus --sync "$window"
+    key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
+    wave() { key ctrl+c; xclip -o -selection clipboard 2>/dev/null || true; }
+    after() { key $1; check "$2" "$3" "$(wave)"; } # keys, description, the wave then
+    local opened="ABC"$'\t'" .5"$'\t'"-.25$(zeros 30 $'\t'' 0')" drawn
+    check "the file named at the start is shown" "$opened" "$(wave)"
+    xdotool mousemove --window "$window" 12 240 mousedown 1 sleep 0.1 mousemove --window \
+        "$window" 40 240 sleep 0.1 mousemove --window "$window" 80 240 mouseup 1
+    drawn=$(wave)
+    [[ "$drawn" != "$opened" ]] || { echo "FAIL: the stroke drew nothing"; fail=1; }
+    after ctrl+z "Ctrl+Z undoes the stroke" "$opened"
+    after ctrl+shift+z "Ctrl+Shift+Z redoes it" "$drawn"
+    after "ctrl+z ctrl+y" "so does Ctrl+Y" "$drawn"
+    # Only if each of these keys does its part do .5 and -.25 end, inverted, at 30 and 29.
+    after "ctrl+z ctrl+i ctrl+Right ctrl+Right ctrl+Left ctrl+r" \
+        "Ctrl+I, Ctrl+Right, Ctrl+Left, Ctrl+R" "ABC$(zeros 29 $'\t'' 0')"$'\t'" .25"$'\t'"-.5"$'\t'" 0"
+    printf '100, 200, -300%s' "$(zeros 29 ', 0')" | xclip -selection clipboard
+    after ctrl+v "Ctrl+V pastes whole sample values" \
+        "ABC"$'\t'" .1"$'\t'" .2"$'\t'"-.3$(zeros 29 $'\t'' 0')"
+    stop_program
+}
+
+# F5 plays the rising ramp (the preset Ramp2, at (380, 340) in the window) into a null sink
+# whose monitor is recorded. The server has its own runtime folder and socket, a 48 kHz mono
+# sink as the default output, and no exit while idle; as root it must be told it is no system
+# server.
+case_preview_heard() {
+    mkdir -p "$work/runtime" "$work/home"
+    HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" pulseaudio -n --daemonize=no \
+        --exit-idle-time=-1 --system=false --disallow-exit --use-pid-file=no --log-target=stderr \
+        -L "module-null-sink sink_name=preview rate=48000 channels=1" \
+        -L "module-native-protocol-unix socket=$work/pulse auth-anonymous=1" 2>"$work/pulse.log" &
+    pulse_pid=$!
+    export PULSE_SERVER="unix:$work/pulse"
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    start_program 1
+    xdotool mousemove --window "$window" 380 340 click 1 sleep 0.2 key F5 sleep 0.5
+    check "the program plays one stream" 1 "$(pactl list short sink-inputs | wc -l)"
+    record() { # seconds, file
+        timeout "$1" parec -d preview.monitor --raw --format=s16le --rate=48000 --channels=1 \
+            >"$2" || true
+    }
+    record 1.2 "$work/playing.raw"
+    xdotool key F5 sleep 0.4
+    record 0.6 "$work/stopped.raw"
+    check "F5 again closes the stream" 0 "$(pactl list short sink-inputs | wc -l)"
+    check "loud, 440 Hz within 0.5%, each period the ramp's 32 steps in order; then silent" \
+        "loud 440 in_order silent" "$(python3 - "$work/playing.raw" "$work/stopped.raw" <<'PY'
+import array, sys
+playing, stopped = (array.array("h", open(path, "rb").read()) for path in sys.argv[1:])
+# The ramp falls from its top to its bottom once a period. The median spacing of the falls is
+# the period: a late buffer under load may drop frames now and then, which shifts one spacing.
+starts = [j for j in range(1, len(playing)) if playing[j] - playing[j - 1] < -16000]
+period = (sorted(b - a for a, b in zip(starts, starts[1:])) or [1])[(len(starts) - 1) // 2]
+hertz = 48000 / period
+# The middle of each step in ten whole periods past the fade-in must be the ramp's value v
+# there, played as 32 v, within one unit of v.
+whole = [a for a, b in zip(starts[5:], starts[6:]) if abs(b - a - period) <= 1][:10]
+wrong = sum(abs(playing[int(a + (i + 0.5) * period / 32)] - 32 * (i * 31.25 - 500)) > 32
+            for a in whole for i in range(32))
+print("loud" if max(map(abs, playing), default=0) > 8000 else "silent",
+      "440" if abs(hertz - 440) <= 2.2 else "%.2f" % hertz,
+      "in_order" if whole and not wrong else "%d_wrong" % wrong,
+      "silent" if max(map(abs, stopped), default=0) < 64 else "sound")
+PY
+)"
+    stop_program
+}
+
 case_window_at_scale 1
 case_window_at_scale 2
+case_editing_keys
+case_preview_heard
 exit $fail

@@ -3,6 +3,7 @@
 #include "files/csv_writer.h"
 #include "files/memory_image.h"
 #include "files/settings_file.h"
+#include "files/word_array.h"
 #include "pattern/clipboard_text.h"
 #include "pattern/pattern_line.h"
 #include "quenfer/quenfer_options.h"
@@ -169,6 +170,17 @@ TEST(QuenferOptions, ReadsOptionsInEitherSpellingAndRefusesBadUse)
                 + std::to_string(int(line.image.encoding)) + " " + line.input + line.output;
         EXPECT_EQ(seen, expected) << arguments.front() << " " << line.problem;
     }
+}
+
+// The C header's array name: a C identifier that no keyword of C99 or C++11 and no type the
+// header names takes.
+TEST(WordArray, ArrayNamesAreCIdentifiersThatNoKeywordOrTypeTakes)
+{
+    for (const char* name : {"ondulix_table", "_x", "a0", "Z", "zA9_"})
+        EXPECT_TRUE(isArrayName(name)) << name;
+    for (const char* name :
+        {"", "1a", "a-b", "a b", "a.b", "tab\xC3\xA9", "int", "class", "_Bool", "uint16_t", "xor"})
+        EXPECT_FALSE(isArrayName(name)) << name;
 }
 
 } // namespace

@@ -1,12 +1,18 @@
 #include "widget/window_fixture.h"
 
+#include "app/sound_controller.h"
+#include "app/wavetable_export.h"
+#include "platform/harmonics_view.h"
 #include "platform/qt_common_dialog.h"
+#include "platform/sink_worker.h"
+#include "sound/chip_oscillator.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <fstream>
@@ -208,6 +214,123 @@ TEST_F(Window, TheKeyboardReachesSlidersAndPresets)
     EXPECT_EQ(slider(8)->level(), 500); // Traingle
     press(Qt::Key_Right);
     EXPECT_EQ(slider(1)->level(), 469); // Ramp1
+}
+
+// Ctrl+H shows the wave as it stands: Square's fundamental at +2.1 dB, no even harmonics, no
+// offset; lowering one of its samples to 0 gives it an offset and even harmonics at once.
+TEST_F(Window, CtrlHShowsTheHarmonicsThatFollowEachChangeAndEscapeClosesThem)
+{
+    SoundController sound(*window);
+    preset(1)->click();
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+    auto* view = window->findChild<HarmonicsView*>();
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    EXPECT_NEAR(view->barLevels()[0], 2.11, 0.01);
+    EXPECT_EQ(view->barLevels()[1], HarmonicsView::kFloorDb);
+    EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: none"));
+    // The bars stand in 16 slots of 15.6 pixels from x = 42 up from the plot's bottom at y = 160:
+    // near it the third one is drawn, the second (below the scale) is not.
+    const QImage shot = view->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(80, 150), QColor(0, 255, 0));
+    EXPECT_EQ(shot.pixelColor(65, 150), QColor(0, 64, 0));
+    slider(0)->setLevel(0);
+    EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: -15.6 (-30.1 dB)"));
+    EXPECT_GT(view->barLevels()[1], HarmonicsView::kFloorDb);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+}
+
+// No sound server is reachable here: F5 says so once, and nothing plays.
+TEST_F(Window, F5WithoutAnAudioOutputSaysSoOnce)
+{
+    SoundController sound(*window);
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    QTRY_COMPARE_WITH_TIMEOUT(messages->messages.size(), 1, 5000);
+    EXPECT_TRUE(messages->messages[0].startsWith(QStringLiteral("No audio output is available.")))
+        << messages->messages[0].toStdString();
+    QTest::qWait(300);
+    EXPECT_EQ(messages->messages.size(), 1);
+    EXPECT_FALSE(sound.isPlaying());
+    EXPECT_FALSE(sound.menuActions()[2]->isEnabled()); // Stop
+}
+
+// The context menu offers the pitch by octave, 440 Hz at first, one pitch at a time.
+TEST_F(Window, ThePitchMenuPicksOneOctaveOfA)
+{
+    SoundController sound(*window);
+    const QList<QAction*> pitches = sound.menuActions()[1]->menu()->actions();
+    const auto seen = [&pitches] {
+        QString text;
+        for (const QAction* pitch : pitches)
+            text += pitch->text() + (pitch->isChecked() ? "* " : " ");
+        return text;
+    };
+    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz* 880 Hz 1760 Hz ");
+    pitches[4]->trigger();
+    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz 880 Hz* 1760 Hz ");
+}
+
+// The sink may ask for any number of bytes: it gets the oscillator's frames, exactly as many
+// bytes as it asked for and never one past them.
+TEST(OscillatorDevice, FillsExactlyWhatTheSinkAsksFor)
+{
+    ChipOscillator played;
+    ChipOscillator heard;
+    for (ChipOscillator* oscillator : {&played, &heard}) {
+        oscillator->publish({-100, 200, 300, 400, 500});
+        oscillator->start();
+    }
+    OscillatorDevice device(played);
+    QByteArray buffer(2060, 'x');
+    EXPECT_EQ(device.read(buffer.data(), 2050), 2050);
+    std::vector<std::int16_t> frames(1025);
+    heard.render(frames);
+    EXPECT_EQ(buffer.left(2050), QByteArray(reinterpret_cast<const char*>(frames.data()), 2050));
+    EXPECT_EQ(buffer.mid(2050), QByteArray(10, 'x'));
+}
+
+// Answers the export's own file question with a path, or a cancel for a null one; CD1 stays
+// scripted to answer nothing, so an export that reached it would fail.
+struct ExportAnswer : ExportFileChooser
+{
+    QString path;
+    std::optional<QString> choose(QWidget*) override
+    {
+        return path.isNull() ? std::nullopt : std::optional(path);
+    }
+};
+
+// Ctrl+E, wherever the focus is, exports the stored table, not the wave being edited, in the
+// format its file's ending names. A cancel writes nothing; a failure says which file and why.
+TEST_F(Window, ExportWavetableWritesTheStoredTable)
+{
+    const auto exportTo = [this](const QString& path, QWidget* focused) {
+        auto answer = std::make_unique<ExportAnswer>();
+        answer->path = path;
+        window->findChild<WavetableExport*>()->setFileChooser(std::move(answer));
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_E, Qt::ControlModifier);
+    };
+    slider(0)->setLevel(250);
+    click("cmdGenMem");
+    slider(1)->setLevel(-500); // not stored
+    exportTo(pathOf("table.WT"), slider(5));
+    const QByteArray wt = fileBytes(pathOf("table.WT")); // vawt, 32, 32, 0, then 0.5f and 0.0f
+    EXPECT_EQ(wt.left(20), QByteArray("vawt\x20\0\0\0\x20\0\0\0\0\0\0\x3F\0\0\0\0", 20));
+    EXPECT_EQ(wt.size(), 4108);
+    exportTo(pathOf("table.wav"), graph());
+    const QByteArray wav = fileBytes(pathOf("table.wav"));
+    EXPECT_TRUE(wav.startsWith("RIFF"));
+    EXPECT_EQ(wav.size(), 262144 + 100); // the RIFF, fmt, fact, clm and data heads take 100
+    const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    exportTo(QString(), graph());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);
+    EXPECT_TRUE(messages->messages.isEmpty());
+    exportTo(pathOf("missing/table.wav"), preset(2));
+    ASSERT_EQ(messages->messages.size(), 1);
+    EXPECT_TRUE(messages->messages[0].startsWith(
+        QStringLiteral("Could not save \"%1\": ").arg(pathOf("missing/table.wav"))));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "active_window.h"
 #include "app/frmondulix.h"
 #include "platform/graph_box.h"
 #include "platform/preset_button.h"
@@ -9,25 +10,6 @@
 using namespace ondulix;
 
 namespace {
-
-// The real window, shown and active so presses give the focus as they do for a user. Its updates
-// are off: these figures are the program's own work, without the screen's paint.
-std::unique_ptr<frmOndulix> activeWindow(benchmark::State& state)
-{
-    auto window = std::make_unique<frmOndulix>();
-    window->load();
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        state.SkipWithError("the window did not become active");
-    window->setUpdatesEnabled(false);
-    return window;
-}
-
-PresetButton* presetButton(const frmOndulix& window, int index)
-{
-    return window.findChild<PresetButton*>(QStringLiteral("optWave(%1)").arg(index));
-}
 
 // A left click on a preset button that has neither the focus nor is set: the focus, the press and
 // the click each run the selection, with all their nested change handlers and normalizations.

@@ -1,3 +1,4 @@
+#include "active_window.h"
 #include "app/frmondulix.h"
 #include "platform/preset_button.h"
 
@@ -11,28 +12,13 @@ using namespace ondulix;
 
 namespace {
 
-// The real window, shown and active, with its updates off, as in the editing benchmarks.
-std::unique_ptr<frmOndulix> activeWindow(benchmark::State& state)
-{
-    auto window = std::make_unique<frmOndulix>();
-    window->load();
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        state.SkipWithError("the window did not become active");
-    window->setUpdatesEnabled(false);
-    return window;
-}
-
 // Ctrl+Z and Ctrl+Shift+Z through the window's shortcuts, after a click on Sine under Square:
 // each rewrites all 32 samples, every write running the change handler.
 void BM_UndoThenRedoAPresetStep(benchmark::State& state)
 {
     auto window = activeWindow(state);
-    QTest::mouseClick(
-        window->findChild<PresetButton*>(QStringLiteral("optWave(1)")), Qt::LeftButton);
-    QTest::mouseClick(
-        window->findChild<PresetButton*>(QStringLiteral("optWave(2)")), Qt::LeftButton);
+    QTest::mouseClick(presetButton(*window, 1), Qt::LeftButton);
+    QTest::mouseClick(presetButton(*window, 2), Qt::LeftButton);
     for (auto _ : state) {
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);

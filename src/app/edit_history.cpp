@@ -174,10 +174,12 @@ void EditHistory::record(Kind kind)
         m_stack.push(step.release());
 }
 
-// A press of a mouse button with no other held, or a key press, on the window starts a gesture.
-// A press that moves the focus gives it before the press itself is delivered, and the focus
-// alone may run a preset selection, so the gesture starts at that focus and the press that
-// follows belongs to it. The filter only looks; every event goes on as before.
+// A press of a mouse button with no other held, or a key press, starts a gesture. Each event is
+// counted once: one for the window reaches its QWindow first, before Qt gives a widget the focus
+// that a press brings (which alone may run a preset selection) and then the press itself; an
+// event for another window (a menu, a dialog) is counted at its widget, where a press that
+// moves the focus brings the focus first, so the gesture starts there and the press belongs
+// to it. The filter only looks; every event goes on as before.
 bool EditHistory::eventFilter(QObject* watched, QEvent* event)
 {
     const auto* widget = qobject_cast<QWidget*>(watched);

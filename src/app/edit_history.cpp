@@ -144,6 +144,7 @@ void EditHistory::takeBaseline()
     m_samples = readWave(m_target.samples);
     m_line = m_target.lines.line();
     m_table = m_target.table;
+    m_tableStamp = m_table.writeStamp();
 }
 
 void EditHistory::record(Kind kind)
@@ -161,14 +162,18 @@ void EditHistory::record(Kind kind)
         m_samples[i] = now;
     }
     m_line = step->lineAfter;
-    for (int column = 0; column < PatternTable::kColumns; ++column) {
-        for (int row = 0; row < PatternTable::kRows; ++row) {
-            const std::string& now = m_target.table.cell(column, row);
-            if (now != m_table.cell(column, row)) {
-                step->cells.push_back({column, row, m_table.cell(column, row), now});
-                m_table.setCell(column, row, now);
+    // Most actions write no cell: the stamp spares them the comparison of the whole table.
+    if (m_target.table.writeStamp() != m_tableStamp) {
+        for (int column = 0; column < PatternTable::kColumns; ++column) {
+            for (int row = 0; row < PatternTable::kRows; ++row) {
+                const std::string& now = m_target.table.cell(column, row);
+                if (now != m_table.cell(column, row)) {
+                    step->cells.push_back({column, row, m_table.cell(column, row), now});
+                    m_table.setCell(column, row, now);
+                }
             }
         }
+        m_tableStamp = m_target.table.writeStamp();
     }
     if (!step->isEmpty())
         m_stack.push(step.release());

@@ -80,6 +80,7 @@ private:
     Wave m_samples {};
     int m_line = 0;
     PatternTable m_table;
+    std::uint64_t m_tableStamp = 0;
     int m_depth = 0;
     Kind m_outerKind = Kind::Own;
     bool m_restoring = false;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <atomic>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -25,9 +27,19 @@ public:
     void setCell(int column, int row, std::string text)
     {
         m_cells.at(index(column, row)) = std::move(text);
+        m_writeStamp = nextWriteStamp();
     }
 
-    friend bool operator==(const PatternTable&, const PatternTable&) = default;
+    // Which write the cells are the outcome of. Every write takes a new number from one count
+    // for all tables and a copy keeps it, so two tables with the same stamp hold the same cells;
+    // a table never written has 0. Whoever keeps a copy to compare with can skip the 1122 cells
+    // while the stamp is unchanged.
+    std::uint64_t writeStamp() const { return m_writeStamp; }
+
+    friend bool operator==(const PatternTable& a, const PatternTable& b)
+    {
+        return a.m_cells == b.m_cells;
+    }
 
 private:
     static std::size_t index(int column, int row)
@@ -38,7 +50,14 @@ private:
         return static_cast<std::size_t>(column) * kRows + static_cast<std::size_t>(row);
     }
 
+    static std::uint64_t nextWriteStamp()
+    {
+        static std::atomic<std::uint64_t> writes {0};
+        return ++writes;
+    }
+
     std::array<std::string, kColumns * kRows> m_cells;
+    std::uint64_t m_writeStamp = 0;
 };
 
 } // namespace ondulix

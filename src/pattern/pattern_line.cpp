@@ -1,13 +1,13 @@
 #include "pattern/pattern_line.h"
 
+#include "pattern/line_waves.h"
 #include "wave/number_text.h"
 
 namespace ondulix {
 
 void storeLine(const SampleSet& samples, int line, PatternTable& table)
 {
-    for (int i = 0; i < kSampleCount; ++i)
-        table.setCell(line, kFirstSampleRow + i, generalForm(samples.sample(i) / kSampleScale));
+    storeWave(readWave(samples), line, table);
 }
 
 void loadLine(const PatternTable& table, int line, SampleSet& samples)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/feature_context.h"
 #include "app/frmondulix.h"
 #include "platform/preset_button.h"
 

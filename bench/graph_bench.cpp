@@ -1,3 +1,4 @@
+#include "app/feature_context.h"
 #include "app/frmondulix.h"
 #include "platform/graph_box.h"
 #include "platform/upward_scroll_bar.h"
@@ -56,7 +57,7 @@ void BM_ThirtyTwoSliderWrites(benchmark::State& state)
     for (auto _ : state) {
         level = level == 100 ? -100 : 100;
         for (int i = 0; i < 32; ++i)
-            window.samples().setSample(i, level);
+            window.features().samples.setSample(i, level);
     }
     state.SetItemsProcessed(state.iterations() * 32);
 }

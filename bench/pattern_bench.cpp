@@ -1,3 +1,4 @@
+#include "app/feature_context.h"
 #include "app/frmondulix.h"
 #include "pattern/clipboard_text.h"
 #include "pattern/pattern_line.h"
@@ -32,7 +33,7 @@ void fillOppositeLines(PatternTable& table)
 void BM_PageBetweenDifferingLines(benchmark::State& state)
 {
     frmOndulix window;
-    fillOppositeLines(window.patternTable());
+    fillOppositeLines(window.features().table);
     auto* selector = window.findChild<UpwardScrollBar*>(QStringLiteral("VScroll1"));
     int line = 1;
     for (auto _ : state) {

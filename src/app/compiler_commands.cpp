@@ -55,9 +55,10 @@ std::optional<QString> configureCompiler(
     return path;
 }
 
+// The names go to the compiler whole, each an argument of its own, so blanks in them need no
+// short (8.3) names.
 std::optional<CompileRun> makeMemFile(FileServices& services, const QString& compilerPath)
 {
-    services.dialog.setFlags(kNoLongNamesFlag);
     const auto csvFile = askForFile(services, CommonDialog::Mode::Open,
         QStringLiteral("Select CSV to Compile"), QStringLiteral("csv"));
     if (!csvFile)

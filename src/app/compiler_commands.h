@@ -14,7 +14,7 @@ namespace ondulix {
 std::optional<QString> configureCompiler(
     FileServices& services, const std::filesystem::path& startupDirectory);
 
-// The last start of the compiler, kept by the window.
+// The last start of the compiler, kept by the window as the design's window state.
 struct CompileRun
 {
     QString csvFile;

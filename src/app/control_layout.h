@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-#include <array>
 
 // Where every control of the window stands, in twips (15 to a pixel at 96 dpi), and the texts
 // the controls carry. Controls inside a frame are placed relative to the frame.
@@ -50,27 +49,6 @@ constexpr Twips vSlide(int index)
 {
     return {120 + 120 * index, 3960, 135, 3700};
 }
-
-inline constexpr int kPresetCount = 9;
-// The preset buttons' grid inside the frame, by button index.
-constexpr Twips optWave(int index)
-{
-    constexpr std::array<std::array<int, 2>, kPresetCount> corners {{
-        {120, 240}, // Reset
-        {1320, 240}, // Square
-        {720, 240}, // Sine
-        {1320, 840}, // Ramp2
-        {720, 840}, // Ramp1
-        {120, 840}, // Triangle
-        {120, 1440}, // Double Sine
-        {720, 1440}, // Random Existing
-        {1320, 1440}, // Random
-    }};
-    return {corners.at(index)[0], corners.at(index)[1], 600, 600};
-}
-
-inline constexpr std::array<const char*, kPresetCount> kPresetNames {"Reset", "Square", "Sine",
-    "Ramp2", "Ramp1", "Traingle", "Double Sine", "Random Existing", "Random"};
 
 inline constexpr const char* kWindowTitle = "Ondulix - (Rev.0.0.5 -  2006/05/11)";
 inline constexpr const char* kCreditText

@@ -1,217 +1,106 @@
 #include "app/edit_history.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include "app/change_signals.h"
+#include "app/gesture_counter.h"
+
 #include <QUndoCommand>
-#include <QWidget>
-#include <QWindow>
-#include <algorithm>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace ondulix {
 
 namespace {
 
-// Gesture steps share one merge id; a step of its own has none (-1), so it never merges.
-constexpr int kGestureStepId = 1;
-
-struct SampleChange
+// Qt's handle on one step; the step itself lives in EditSteps, which also merges, so the
+// command never merges. The action has already run when it is pushed: the first redo is Qt's.
+class StepCommand : public QUndoCommand
 {
-    int index;
-    int before;
-    int after;
+public:
+    explicit StepCommand(EditSteps& steps)
+        : m_steps(steps)
+    { }
+
+    void undo() override { m_steps.undo(); }
+    void redo() override
+    {
+        if (m_pushed)
+            m_steps.redo();
+        m_pushed = true;
+    }
+
+private:
+    EditSteps& m_steps;
+    bool m_pushed = false;
 };
 
-struct CellChange
+// Pushed only to make Qt drop the commands above its index, as EditSteps dropped their steps.
+class DroppedCommand : public QUndoCommand
 {
-    int column;
-    int row;
-    std::string before;
-    std::string after;
+public:
+    DroppedCommand() { setObsolete(true); }
 };
 
 } // namespace
 
-// One step: the cells, the line and the samples it changed, each before and after. A step that
-// changes the line keeps all 32 samples, since paging replaces every one of them.
-class EditStep : public QUndoCommand
-{
-public:
-    EditStep(EditHistory& history, long gesture)
-        : m_history(history)
-        , m_gesture(gesture)
-    { }
-
-    std::vector<SampleChange> samples;
-    std::vector<CellChange> cells;
-    int lineBefore = 0;
-    int lineAfter = 0;
-
-    bool isEmpty() const { return samples.empty() && cells.empty() && lineBefore == lineAfter; }
-
-    int id() const override { return m_gesture != 0 ? kGestureStepId : -1; }
-
-    // The action has already run when its step is pushed, so the first redo does nothing.
-    void redo() override
-    {
-        if (m_pushed)
-            restore(false);
-        m_pushed = true;
-    }
-    void undo() override { restore(true); }
-
-    bool mergeWith(const QUndoCommand* other) override
-    {
-        const auto* later = static_cast<const EditStep*>(other);
-        if (later->m_gesture != m_gesture || lineBefore != lineAfter
-            || later->lineBefore != later->lineAfter)
-            return false;
-        for (const SampleChange& change : later->samples) {
-            auto same = std::find_if(samples.begin(), samples.end(),
-                [&](const SampleChange& mine) { return mine.index == change.index; });
-            if (same == samples.end())
-                samples.push_back(change);
-            else
-                same->after = change.after;
-        }
-        std::erase_if(samples, [](const SampleChange& c) { return c.before == c.after; });
-        setObsolete(isEmpty());
-        return true;
-    }
-
-private:
-    void restore(bool before)
-    {
-        EditTarget& target = m_history.m_target;
-        m_history.m_restoring = true;
-        for (const CellChange& cell : cells)
-            target.table.setCell(cell.column, cell.row, before ? cell.before : cell.after);
-        if (lineBefore != lineAfter)
-            target.lines.setLine(before ? lineBefore : lineAfter);
-        for (const SampleChange& change : samples)
-            target.samples.setSample(change.index, before ? change.before : change.after);
-        m_history.m_restoring = false;
-        m_history.takeBaseline();
-    }
-
-    EditHistory& m_history;
-    long m_gesture;
-    bool m_pushed = false;
-};
-
 EditHistory::Action::Action(EditHistory& history, Kind kind)
-    : m_history(history)
-{
-    if (m_history.m_depth++ == 0)
-        m_history.m_outerKind = kind;
-}
+    : m_action(
+        history.m_steps, kind == Kind::Gesture ? history.m_gestures.current() : EditSteps::kOwnStep)
+{ }
 
-EditHistory::Action::~Action()
+EditHistory::EditHistory(EditTarget target, const GestureCounter& gestures, ChangeSignals& changes)
+    : m_steps(target)
+    , m_gestures(gestures)
+    , m_changes(changes)
 {
-    if (--m_history.m_depth == 0)
-        m_history.record(m_history.m_outerKind);
-}
-
-EditHistory::EditHistory(EditTarget target, QWidget* window)
-    : m_target(target)
-    , m_window(window)
-{
+    m_steps.setObserver(this);
     m_stack.setUndoLimit(kStepLimit);
-    qApp->installEventFilter(this);
 }
 
 void EditHistory::forget()
 {
+    m_steps.forget();
     m_stack.clear();
-    takeBaseline();
 }
 
 void EditHistory::undo()
 {
     m_stack.undo();
+    checkLockstep();
 }
 
 void EditHistory::redo()
 {
     m_stack.redo();
+    checkLockstep();
 }
 
-void EditHistory::takeBaseline()
+void EditHistory::redoStepsDropped()
 {
-    m_samples = readWave(m_target.samples);
-    m_line = m_target.lines.line();
-    m_table = m_target.table;
-    m_tableStamp = m_table.writeStamp();
+    m_stack.push(new DroppedCommand);
 }
 
-void EditHistory::record(Kind kind)
+void EditHistory::stepAdded()
 {
-    if (m_restoring)
-        return;
-    auto step = std::make_unique<EditStep>(*this, kind == Kind::Gesture ? m_gesture : 0);
-    step->lineBefore = m_line;
-    step->lineAfter = m_target.lines.line();
-    const bool paged = step->lineBefore != step->lineAfter;
-    for (int i = 0; i < kSampleCount; ++i) {
-        const int now = m_target.samples.sample(i);
-        if (paged || now != m_samples[i])
-            step->samples.push_back({i, m_samples[i], now});
-        m_samples[i] = now;
-    }
-    m_line = step->lineAfter;
-    // Most actions write no cell: the stamp spares them the comparison of the whole table.
-    if (m_target.table.writeStamp() != m_tableStamp) {
-        for (int column = 0; column < PatternTable::kColumns; ++column) {
-            for (int row = 0; row < PatternTable::kRows; ++row) {
-                const std::string& now = m_target.table.cell(column, row);
-                if (now != m_table.cell(column, row)) {
-                    step->cells.push_back({column, row, m_table.cell(column, row), now});
-                    m_table.setCell(column, row, now);
-                }
-            }
-        }
-        m_tableStamp = m_target.table.writeStamp();
-    }
-    if (!step->isEmpty())
-        m_stack.push(step.release());
+    m_stack.push(new StepCommand(m_steps));
+    checkLockstep();
 }
 
-// A press of a mouse button with no other held, or a key press, starts a gesture. Each event is
-// counted once: one for the window reaches its QWindow first, before Qt gives a widget the focus
-// that a press brings (which alone may run a preset selection) and then the press itself; an
-// event for another window (a menu, a dialog) is counted at its widget, where a press that
-// moves the focus brings the focus first, so the gesture starts there and the press belongs
-// to it. The filter only looks; every event goes on as before.
-bool EditHistory::eventFilter(QObject* watched, QEvent* event)
+// An obsolete command is taken off the stack by the undo that reaches it, without running.
+void EditHistory::lastStepRemoved()
 {
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    const bool ours
-        = widget != nullptr ? widget->window() == m_window : watched == m_window->windowHandle();
-    if (!ours)
-        return false;
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        ++m_gesture;
-        break;
-    case QEvent::FocusIn:
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
-            ++m_gesture;
-            m_focusedByPress = true;
-        }
-        break;
-    case QEvent::MouseButtonPress: {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (press->buttons() == press->button() && !std::exchange(m_focusedByPress, false))
-            ++m_gesture;
-        break;
-    }
-    default:
-        break;
-    }
-    return false;
+    const_cast<QUndoCommand*>(m_stack.command(m_stack.index() - 1))->setObsolete(true);
+    m_stack.undo();
+    checkLockstep();
+}
+
+void EditHistory::checkLockstep() const
+{
+    Q_ASSERT(m_stack.count() == m_steps.count() && m_stack.index() == m_steps.done());
+}
+
+void EditHistory::actionEnded(bool tableWritten)
+{
+    if (tableWritten)
+        emit m_changes.tableWritten();
+    emit m_changes.actionEnded();
 }
 
 } // namespace ondulix

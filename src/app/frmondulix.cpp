@@ -2,6 +2,14 @@
 
 #include "app/control_layout.h"
 #include "app/csv_commands.h"
+#include "app/editing_actions.h"
+#include "app/feature_context.h"
+#include "app/feature_file_chooser.h"
+#include "app/file_commands.h"
+#include "app/graph_menu.h"
+#include "app/harmonics_window.h"
+#include "app/preset_buttons.h"
+#include "app/sound_preview.h"
 #include "app/wavetable_export.h"
 #include "files/settings_file.h"
 #include "pattern/clipboard_text.h"
@@ -11,43 +19,19 @@
 #include "platform/native_path.h"
 #include "platform/pictures.h"
 #include "platform/preset_button.h"
-#include "platform/qt_common_dialog.h"
+#include "platform/qt_file_chooser.h"
 #include "platform/upward_scroll_bar.h"
 #include "wave/graph.h"
 #include "wave/normalization.h"
 #include "wave/pointer_drawing.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 
 namespace ondulix {
 
 namespace {
-
-template <typename Control>
-Control* place(Control* control, const char* name, const layout::Twips& where)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(layout::toPixels(where));
-    return control;
-}
-
-QString indexedName(const char* array, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
-}
-
-QLabel* borderedLabel(QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
 
 // Only the three classic buttons count; left together with any other is not "left".
 int drawingButtonBits(Qt::MouseButtons buttons)
@@ -57,19 +41,22 @@ int drawingButtonBits(Qt::MouseButtons buttons)
         | (buttons.testFlag(Qt::MiddleButton) ? kMiddleButtonBit : 0);
 }
 
-QFont boldFont(double pointSize)
+WindowServices withDefaults(WindowServices services, QWidget& window)
 {
-    QFont font(QString::fromLatin1(layout::kFontFamily));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(true);
-    return font;
+    if (!services.files)
+        services.files = std::make_unique<QtFileChooser>();
+    if (!services.messages)
+        services.messages = std::make_unique<MessageBoxSink>(&window);
+    if (!services.saveQuestion)
+        services.saveQuestion = std::make_unique<SaveQuestionBox>(&window);
+    return services;
 }
 
 } // namespace
 
-frmOndulix::frmOndulix(QWidget* parent)
+frmOndulix::frmOndulix(WindowServices services, QWidget* parent)
     : QWidget(parent)
+    , m_services(withDefaults(std::move(services), *this))
 {
     setObjectName(QStringLiteral("frmOndulix"));
     setWindowTitle(QString::fromLatin1(layout::kWindowTitle));
@@ -84,102 +71,30 @@ frmOndulix::frmOndulix(QWidget* parent)
     setTabOrderChain();
     connectEvents();
     connectFileEvents();
-    buildEditing();
-    m_wavetableExport = new WavetableExport(*this);
-    addMenuSection({m_wavetableExport->action()});
+    wireFeatures();
+    m_history.forget();
     vSlide[0]->setFocus();
 }
 
-void frmOndulix::buildGraphAndSliders()
-{
-    pWave = place(new GraphBox(this), "pWave", layout::pWave);
-    pWave->setToolTip(QStringLiteral("Click and Drag Pointer"));
-    pWave->setFocusPolicy(Qt::StrongFocus);
-    for (int i = 0; i < kSampleCount; ++i) {
-        auto* slider = new UpwardScrollBar(kSampleMin, kSampleMax, this);
-        slider->setObjectName(indexedName("vSlide", i));
-        slider->setAccessibleName(QStringLiteral("Sample %1").arg(i + 1));
-        slider->setGeometry(layout::toPixels(layout::vSlide(i)));
-        slider->setLevel(0);
-        vSlide[i] = slider;
-    }
-}
+frmOndulix::~frmOndulix() = default;
 
-void frmOndulix::buildReadouts()
+// Every feature beyond the laid-out window: one line each, in the order of the graph's menu.
+void frmOndulix::wireFeatures()
 {
-    lblLable
-        = place(new QLabel(QStringLiteral("#         Value"), this), "lblLable", layout::lblLable);
-    lblLable->setFont(boldFont(layout::kDefaultPointSize));
-    lblSLideNo = place(borderedLabel(this), "lblSLideNo", layout::lblSLideNo);
-    lblSlideVal = place(borderedLabel(this), "lblSlideVal", layout::lblSlideVal);
+    auto* menu = new GraphMenu(*pWave);
+    m_featureFiles = std::make_unique<FeatureFileChooser>(*m_services.files, *chkDraw);
+    m_features = std::make_unique<FeatureContext>(
+        FeatureContext {*this, *menu, m_samples, m_patternTable, m_lineSelector, m_history,
+            m_lineWriter, m_changes, *m_services.messages, *m_featureFiles});
+    const FeatureContext& context = *m_features;
 
-    // The drawing flag: never shown, never focused, read and written by code only.
-    chkDraw = place(new QCheckBox(this), "chkDraw", layout::chkDraw);
-    chkDraw->setChecked(true);
-    chkDraw->setFocusPolicy(Qt::NoFocus);
-    chkDraw->hide();
-}
-
-void frmOndulix::buildCommandButtons()
-{
-    const auto button = [this](const char* name, const char* caption, const layout::Twips& where,
-                            QWidget* parent) {
-        return place(new QPushButton(QString::fromLatin1(caption), parent), name, where);
-    };
-    cmdOpen = button("cmdOpen", "Open CSV", layout::cmdOpen, this);
-    cmdSave = button("cmdSave", "Save CSV", layout::cmdSave, this);
-    Label1 = place(borderedLabel(this), "Label1", layout::Label1);
-    Label1->setText(QString::fromLatin1(layout::kCreditText));
-    Label1->setWordWrap(true);
-    cmdConfigure = button("cmdConfigure", "Configure Quenfer path", layout::cmdConfigure, this);
-    cmdQuenfer = button("cmdQuenfer", "Make Mem File", layout::cmdQuenfer, this);
-    cmdQuenfer->setEnabled(false);
-    cmdNormal = button("cmdNormal", "Normalize", layout::cmdNormal, this);
-    cmdGenerate = button("cmdGenerate", "Generate to  Clipboard", layout::cmdGenerate, this);
-    Frame1 = place(new QGroupBox(this), "Frame1", layout::Frame1);
-    cmdGenMem = button("cmdGenMem", "Generate to Memory", layout::cmdGenMem, Frame1);
-}
-
-void frmOndulix::buildPresetGroup()
-{
-    frPreset = place(new QGroupBox(QStringLiteral("Presets"), this), "frPreset", layout::frPreset);
-    for (int i = 0; i < layout::kPresetCount; ++i) {
-        auto* preset = new PresetButton(frPreset);
-        preset->setObjectName(indexedName("optWave", i));
-        preset->setGeometry(layout::toPixels(layout::optWave(i)));
-        preset->setToolTip(QString::fromLatin1(layout::kPresetNames.at(i)));
-        preset->setIcon(presetPicture(i));
-        preset->setIconSize(QSize(kPresetPictureSize, kPresetPictureSize));
-        optWave[i] = preset;
-    }
-    optWave[0]->setChecked(true);
-}
-
-void frmOndulix::buildLineSelector()
-{
-    lblLine = place(borderedLabel(Frame1), "lblLine", layout::lblLine);
-    lblLine->setFont(boldFont(layout::kLineNumberPointSize));
-    lblLine->setText(QStringLiteral("1"));
-    // 0 and 33 are only passing values: paging wraps them round to 32 and 1.
-    VScroll1 = place(new UpwardScrollBar(0, 33, Frame1), "VScroll1", layout::VScroll1);
-    VScroll1->setLevel(1);
-    VScroll1->setAccessibleName(QStringLiteral("Line"));
-    // A drag of the thumb pages once, when it is released.
-    VScroll1->setTracking(false);
-}
-
-void frmOndulix::setTabOrderChain()
-{
-    std::vector<QWidget*> chain(vSlide.begin(), vSlide.end());
-    chain.insert(chain.end(),
-        {pWave, lblSlideVal, lblSLideNo, lblLable, frPreset, optWave[5], optWave[4], optWave[3],
-            optWave[2], optWave[1], optWave[0], cmdGenerate, cmdOpen, chkDraw, cmdSave, Label1,
-            cmdQuenfer, cmdConfigure, optWave[6], Frame1, cmdGenMem, VScroll1, lblLine, optWave[7],
-            optWave[8], cmdNormal});
-    // Labels, frames and the hidden flag never take the focus; Qt's chain holds only the others.
-    std::erase_if(chain, [](QWidget* w) { return !(w->focusPolicy() & Qt::TabFocus); });
-    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
-        setTabOrder(chain[i], chain[i + 1]);
+    new EditingActions(context);
+    new FileCommands(context,
+        {[this] { onOpenClicked(); }, [this] { return onSaveClicked(); }, m_csvFileName},
+        *m_services.saveQuestion, std::move(m_services.startFile));
+    new WavetableExport(context);
+    new SoundPreview(context);
+    new HarmonicsWindow(context); // joins the preview's section of the menu
 }
 
 void frmOndulix::connectEvents()
@@ -202,10 +117,15 @@ void frmOndulix::connectWaveEditing()
         connect(preset, &PresetButton::focusGained, this, &frmOndulix::runPresetSelection);
         connect(preset, &PresetButton::clicked, this, &frmOndulix::runPresetSelection);
     }
-    connect(cmdNormal, &QPushButton::clicked, this, [this] {
-        EditHistory::Action step(m_history, EditHistory::Kind::Own);
-        normalize(m_samples);
-    });
+    connect(cmdNormal, &QPushButton::clicked, this, &frmOndulix::onNormalizeClicked);
+}
+
+void frmOndulix::connectFileEvents()
+{
+    connect(cmdSave, &QPushButton::clicked, this, &frmOndulix::onSaveClicked);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmOndulix::onOpenClicked);
+    connect(cmdConfigure, &QPushButton::clicked, this, &frmOndulix::onConfigureClicked);
+    connect(cmdQuenfer, &QPushButton::clicked, this, &frmOndulix::onQuenferClicked);
 }
 
 void frmOndulix::load()
@@ -219,10 +139,12 @@ void frmOndulix::load()
 void frmOndulix::onSampleChanged(int index)
 {
     EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
-    lblSlideVal->setText(QString::fromStdString(sampleValueText(m_samples.sample(index))));
+    const int value = m_samples.sample(index);
+    m_history.sampleWritten(index, value);
+    lblSlideVal->setText(QString::fromStdString(sampleValueText(value)));
     lblSLideNo->setText(QString::fromStdString(sampleNumberText(index)));
     redrawGraph();
-    emit sampleChangeHandled(index);
+    emit m_changes.sampleChanged(index);
 }
 
 void frmOndulix::redrawGraph()
@@ -234,7 +156,7 @@ void frmOndulix::onLineSelected()
 {
     EditHistory::Action step(m_history, EditHistory::Kind::Own);
     pageToSelectedLine(m_lineSelector, m_patternTable, m_samples);
-    emit lineLoaded(m_lineSelector.line());
+    emit m_changes.linePaged(m_lineSelector.line());
 }
 
 void frmOndulix::storeCurrentLine()
@@ -261,23 +183,19 @@ void frmOndulix::onPointerMoved(Qt::MouseButtons buttons, float x, float y)
 void frmOndulix::runPresetSelection()
 {
     EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
-    for (int k = 0; k < layout::kPresetCount; ++k) {
+    for (std::size_t k = 0; k < optWave.size(); ++k) {
         if (optWave[k]->isChecked())
-            m_selectedPreset = static_cast<Preset>(k);
+            m_selectedPreset = kPresetButtons[k].preset;
     }
     generatePreset(m_selectedPreset, m_samples, m_random, *pWave);
     cmdNormal->click(); // normalizes before this returns, as a press by the user would
     emit presetSelectionRan();
 }
 
-void frmOndulix::connectFileEvents()
+void frmOndulix::onNormalizeClicked()
 {
-    CD1 = std::make_unique<QtCommonDialog>();
-    m_messages = std::make_unique<MessageBoxSink>(this);
-    connect(cmdSave, &QPushButton::clicked, this, &frmOndulix::onSaveClicked);
-    connect(cmdOpen, &QPushButton::clicked, this, &frmOndulix::onOpenClicked);
-    connect(cmdConfigure, &QPushButton::clicked, this, &frmOndulix::onConfigureClicked);
-    connect(cmdQuenfer, &QPushButton::clicked, this, &frmOndulix::onQuenferClicked);
+    EditHistory::Action step(m_history, EditHistory::Kind::Own);
+    normalize(m_samples);
 }
 
 void frmOndulix::loadSettings()
@@ -296,7 +214,7 @@ bool frmOndulix::onSaveClicked()
     auto services = fileServices();
     const bool saved = saveCsv(services, m_patternTable, m_csvFileName);
     if (saved)
-        m_savedTable = m_patternTable;
+        emit m_changes.csvSaved();
     return saved;
 }
 
@@ -306,8 +224,8 @@ void frmOndulix::onOpenClicked()
     chkDraw->setChecked(false);
     auto services = fileServices();
     if (openCsv(services, m_patternTable, m_csvFileName)) {
-        m_savedTable = m_patternTable;
-        showFirstLine();
+        emit m_changes.csvOpened();
+        pageToFirstLine(m_lineSelector);
     }
 }
 
@@ -327,14 +245,6 @@ void frmOndulix::onQuenferClicked()
     auto services = fileServices();
     if (auto run = makeMemFile(services, m_compilerPath))
         m_lastCompile = *std::move(run);
-}
-
-// Setting 32 first makes the second setting a change even when line 1 was already current, so
-// line 1 of the newly read table is always paged in.
-void frmOndulix::showFirstLine()
-{
-    m_lineSelector.setLine(kPatternLineCount);
-    m_lineSelector.setLine(1);
 }
 
 } // namespace ondulix

@@ -1,7 +1,6 @@
 #include "app/application_setup.h"
 #include "app/command_line.h"
 #include "app/frmondulix.h"
-#include "app/sound_controller.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -23,14 +22,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     ondulix::setUpApplication(app);
 
-    ondulix::frmOndulix window;
+    ondulix::WindowServices services;
+    if (command.file)
+        services.startFile = QString::fromLocal8Bit(command.file->c_str());
+    ondulix::frmOndulix window(std::move(services));
     window.load();
-    ondulix::SoundController sound(window);
-    window.addMenuSection(sound.menuActions());
     const QRect screen = window.screen()->availableGeometry();
     window.move(screen.center() - window.rect().center());
     window.show();
-    if (command.file)
-        window.openStartFile(QString::fromLocal8Bit(command.file->c_str()));
     return QApplication::exec();
 }

@@ -1,52 +1,36 @@
 #include "app/wavetable_export.h"
 
-#include "app/frmondulix.h"
+#include "app/feature_context.h"
+#include "app/graph_menu.h"
+#include "app/window_action.h"
 #include "platform/atomic_save.h"
+#include "platform/file_chooser.h"
+#include "platform/user_messages.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QWidget>
 
 namespace ondulix {
 
 namespace {
 
-struct FormatFilter
+// The first is the default: a name typed without an ending takes the selected filter's.
+FileQuestion exportQuestion(const QString& folder)
 {
-    const char* filter;
-    const char* suffix;
-};
-
-constexpr FormatFilter kFilters[] = {
-    {"Wavetable WAV (*.wav)", "wav"},
-    {"Surge XT wavetable (*.wt)", "wt"},
-};
+    FileQuestion question;
+    question.mode = FileQuestion::Mode::Save;
+    question.title = QStringLiteral("Export wavetable");
+    question.filters = {
+        {QStringLiteral("Wavetable WAV (*.wav)"), QStringLiteral("wav")},
+        {QStringLiteral("Surge XT wavetable (*.wt)"), QStringLiteral("wt")},
+    };
+    question.defaultSuffix = question.filters.front().suffix;
+    question.folder = folder;
+    return question;
+}
 
 } // namespace
-
-std::optional<QString> WavetableFileDialog::choose(QWidget* parent)
-{
-    QFileDialog dialog(parent, QStringLiteral("Export wavetable"), m_folder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    QStringList filters;
-    for (const FormatFilter& format : kFilters)
-        filters << QString::fromLatin1(format.filter);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QString::fromLatin1(kFilters[0].suffix));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& f) {
-        for (const FormatFilter& format : kFilters) {
-            if (f == QLatin1String(format.filter))
-                dialog.setDefaultSuffix(QString::fromLatin1(format.suffix));
-        }
-    });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    const QString path = dialog.selectedFiles().constFirst();
-    m_folder = QFileInfo(path).absolutePath();
-    return path;
-}
 
 WavetableFormat wavetableFormatFor(const QString& path)
 {
@@ -55,32 +39,34 @@ WavetableFormat wavetableFormatFor(const QString& path)
         : WavetableFormat::Wav;
 }
 
-WavetableExport::WavetableExport(frmOndulix& window)
-    : QObject(&window)
-    , m_window(window)
+WavetableExport::WavetableExport(const FeatureContext& context)
+    : QObject(&context.window)
+    , m_window(context.window)
+    , m_table(context.table)
+    , m_files(context.files)
+    , m_messages(context.messages)
 {
     setObjectName(QStringLiteral("wavetableExport"));
-    m_action = new QAction(QStringLiteral("Export wavetable..."), &window);
-    m_action->setObjectName(QStringLiteral("actExportWavetable"));
-    m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    m_action->setShortcutContext(Qt::WindowShortcut);
-    connect(m_action, &QAction::triggered, this, &WavetableExport::exportTable);
-    window.addAction(m_action);
+    QAction* action = addWindowAction(m_window, *this, QStringLiteral("Export wavetable..."),
+        {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] { exportTable(); });
+    action->setObjectName(QStringLiteral("actExportWavetable"));
+    context.menu.addSection({action});
 }
 
 void WavetableExport::exportTable()
 {
-    const std::optional<QString> path = m_chooser->choose(&m_window);
+    const std::optional<QString> path = m_files.choose(exportQuestion(m_folder), &m_window);
     if (!path)
         return;
-    const WavetableBytes file = wavetableBytes(m_window.patternTable(), wavetableFormatFor(*path));
+    m_folder = QFileInfo(*path).absolutePath();
+    const WavetableBytes file = wavetableBytes(m_table, wavetableFormatFor(*path));
     std::optional<QString> failure;
     if (file.failure)
         failure = QString::fromStdString(*file.failure);
     else
         failure = saveAtomically(*path, QByteArray::fromStdString(file.bytes));
     if (failure)
-        m_window.messages().tell(QStringLiteral("Could not save \"%1\": %2.").arg(*path, *failure));
+        m_messages.tell(QStringLiteral("Could not save \"%1\": %2.").arg(*path, *failure));
 }
 
 } // namespace ondulix

@@ -18,4 +18,10 @@ void pageToSelectedLine(LineSelector& selector, const PatternTable& table, Sampl
     loadLine(table, line, samples);
 }
 
+void pageToFirstLine(LineSelector& selector)
+{
+    selector.setLine(kPatternLineCount);
+    selector.setLine(1);
+}
+
 } // namespace ondulix

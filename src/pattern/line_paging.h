@@ -24,4 +24,8 @@ public:
 // number and loads the line into the sample set.
 void pageToSelectedLine(LineSelector& selector, const PatternTable& table, SampleSet& samples);
 
+// Shows line 1 of a table just read. Setting 32 first makes the second setting a change even
+// when line 1 was already current, so line 1 of the new table is always paged in.
+void pageToFirstLine(LineSelector& selector);
+
 } // namespace ondulix

@@ -10,7 +10,6 @@ namespace ondulix {
 
 inline constexpr int kPatternLineCount = 32;
 // Row 1 of a line keeps the first field of its CSV line; rows 2..33 hold samples 0..31.
-inline constexpr int kFirstFieldRow = 1;
 inline constexpr int kFirstSampleRow = 2;
 
 // The 32 stored waveforms as text cells. Column c (1..32) is pattern line c; row 1 holds the

@@ -26,7 +26,6 @@ public:
     void setDrawColour(Rgb colour) override { m_lines.setDrawColour(colour); }
     void drawLine(int x1, int y1, int x2, int y2) override { m_lines.drawLine(x1, y1, x2, y2); }
 
-    const GraphLines& picture() const { return m_lines; }
     // How many times the picture was cleared, that is redrawn, since the box was made.
     long redrawCount() const { return m_redrawCount; }
 

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QPolygonF>
 
 namespace ondulix {
 
@@ -13,7 +14,7 @@ QIcon programIcon();
 // The same drawing at any size, for the desktop's icon theme.
 QImage programIconImage(int size);
 
-// The 31 x 31 line drawing of preset `index` (0..8): black, one pixel wide, on transparent.
-QPixmap presetPicture(int index);
+// A preset button's 31 x 31 picture: the outline in black, one pixel wide, on transparent.
+QPixmap presetPicture(const QPolygonF& outline);
 
 } // namespace ondulix

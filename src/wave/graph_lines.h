@@ -29,7 +29,6 @@ public:
     }
 
     const std::vector<GraphLine>& lines() const { return m_lines; }
-    Rgb drawColour() const { return m_colour; }
 
 private:
     std::vector<GraphLine> m_lines;

@@ -6,7 +6,7 @@ class DrawingSurface;
 class RandomSource;
 class SampleSet;
 
-// The presets in the order of the preset buttons.
+// The presets; the window's table of preset buttons says which button makes which.
 enum class Preset
 {
     Reset,
@@ -19,7 +19,6 @@ enum class Preset
     RandomExisting,
     Random,
 };
-inline constexpr int kPresetKinds = 9;
 
 // Sample `index` of a preset that always gives the same shape (Reset to DoubleSine).
 int fixedPresetSample(Preset preset, int index);

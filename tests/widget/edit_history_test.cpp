@@ -1,4 +1,7 @@
+#include "app/change_signals.h"
 #include "app/command_line.h"
+#include "app/line_writer.h"
+#include "pattern/line_waves.h"
 #include "widget/window_fixture.h"
 
 #include <QAction>
@@ -16,14 +19,6 @@ using namespace ondulix::testing;
 
 namespace {
 
-// The close question as a test answers it. Cancel, the answer until a test sets another, keeps
-// the window open, so a window that closes on Cancel was not asked.
-struct ScriptedQuestion : SaveQuestion
-{
-    Answer answer = Answer::Cancel;
-    Answer ask(const QString&) override { return answer; }
-};
-
 // What an edit may change and an undo must bring back: the samples, the line shown, the table.
 using Shown = std::tuple<Wave, int, PatternTable>;
 
@@ -33,7 +28,6 @@ protected:
     void SetUp() override
     {
         WindowTest::SetUp();
-        window->setSaveQuestion(std::unique_ptr<SaveQuestion>(question = new ScriptedQuestion));
         // Its line 1 holds 500, -250 and zeros; the other lines stay as they were.
         QFile file(pathOf("line1.csv"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)
@@ -43,13 +37,14 @@ protected:
     bool drawingArmed() const { return control<QCheckBox>("chkDraw")->isChecked(); }
     Shown shown() const
     {
-        return {readWave(window->samples()), selector()->level(), window->patternTable()};
+        return {
+            readWave(window->features().samples), selector()->level(), window->features().table};
     }
-    int steps() const { return window->editSteps().count(); }
+    int steps() const { return window->features().history.steps().count(); }
     void setWave(const std::vector<int>& leading)
     {
         for (std::size_t i = 0; i < leading.size(); ++i)
-            window->samples().setSample(static_cast<int>(i), leading[i]);
+            window->features().samples.setSample(static_cast<int>(i), leading[i]);
     }
     // Keys go to whatever has the focus, as the user's do.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
@@ -78,14 +73,12 @@ protected:
     // Runs an entry of a submenu of the graph's menu, found by the texts the user reads.
     void menuEntry(const QString& menu, const QString& entry)
     {
-        for (const QAction* action : window->graphMenu().actions())
+        for (const QAction* action : graphMenu().actions())
             for (QAction* inner : action->menu() ? action->menu()->actions() : QList<QAction*> {})
                 if (action->text() == menu && inner->text() == entry)
                     return inner->trigger();
         ADD_FAILURE() << "no entry " << entry.toStdString();
     }
-
-    ScriptedQuestion* question = nullptr;
 };
 
 TEST_F(EditHistoryTest, EachUserActionIsOneStepThatUndoesAndRedoesWhole)
@@ -124,7 +117,7 @@ TEST_F(EditHistoryTest, EachUserActionIsOneStepThatUndoesAndRedoesWhole)
         act();
         const Shown after = shown();
         ASSERT_NE(after, before) << name;
-        QSignalSpy handled(window.get(), &frmOndulix::sampleChangeHandled);
+        QSignalSpy handled(&window->features().changes, &ChangeSignals::sampleChanged);
         slider(0)->setFocus();
         press(Qt::Key_Z);
         EXPECT_EQ(shown(), before) << name;
@@ -152,14 +145,14 @@ TEST_F(EditHistoryTest, CopiesRefusalsAndActionsThatChangeNothingRecordNoStep)
     EXPECT_EQ(messages->messages.size(), 1) << "the paste's refusal";
     for (int i = 0; i <= EditHistory::kStepLimit; ++i)
         press(Qt::Key_I);
-    EXPECT_GE(steps(), 1000) << "the history holds a thousand steps";
+    EXPECT_EQ(steps(), EditHistory::kStepLimit) << "the 1001st step dropped the oldest";
 }
 
 TEST_F(EditHistoryTest, TheGraphsMenuOpensOnARightPressAloneAndTakesTheClick)
 {
     click("cmdSave"); // takes the drawing flag down
     QTest::mousePress(graph(), Qt::RightButton, {}, graphAt(50, 50));
-    QMenu& menu = window->graphMenu();
+    QMenu& menu = graphMenu();
     EXPECT_TRUE(menu.isVisible());
     menu.hide();
     QTest::mouseRelease(graph(), Qt::RightButton, {}, graphAt(50, 50));
@@ -175,6 +168,53 @@ TEST_F(EditHistoryTest, TheGraphsMenuOpensOnARightPressAloneAndTakesTheClick)
     graph()->setFocus();
     QTest::keyClick(graph(), Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(menu.isVisible());
+}
+
+// Several lines written at once (a morph, an import) are one step. The current line among them
+// reaches the sliders through paging's load, every handler running; one undo brings back all
+// the lines and the unstored edit in the sliders.
+TEST_F(EditHistoryTest, WritingSeveralLinesIsOneStepThatUndoesLinesAndSliders)
+{
+    selector()->setLevel(3);
+    setWave({7});
+    const Shown before = shown();
+    const int stepsBefore = steps();
+    Wave ramp {};
+    for (int i = 0; i < kSampleCount; ++i)
+        ramp[i] = i * 10 - 160;
+    const LineWave lines[] = {{2, ramp}, {3, ramp}, {32, Wave {}}};
+    window->features().lineWriter.writeLines(lines);
+    EXPECT_EQ(std::get<Wave>(shown()), ramp);
+    EXPECT_EQ(labelText("lblSLideNo") + " " + labelText("lblSlideVal"), "32 0.15");
+    EXPECT_EQ(lineWave(window->features().table, 2), ramp);
+    EXPECT_EQ(window->features().table.cell(32, 2), "0");
+    EXPECT_EQ(steps(), stepsBefore + 1);
+    press(Qt::Key_Z);
+    EXPECT_EQ(shown(), before);
+}
+
+// Features follow the editor through the change signals: paging names each line it loads, and
+// each action and undo ends with one signal, after one that says it wrote the table.
+TEST_F(EditHistoryTest, TheChangeSignalsFollowEveryAction)
+{
+    ChangeSignals& changes = window->features().changes;
+    QStringList seen;
+    QObject::connect(
+        &changes, &ChangeSignals::linePaged, [&](int line) { seen << QString::number(line); });
+    QObject::connect(&changes, &ChangeSignals::tableWritten, [&] { seen << "written"; });
+    QObject::connect(&changes, &ChangeSignals::actionEnded, [&] { seen << "ended"; });
+    const auto after = [&seen](const std::function<void()>& act) {
+        seen.clear();
+        act();
+        return seen.join(' ');
+    };
+    EXPECT_EQ(after([this] { setWave({5}); }), "ended");
+    EXPECT_EQ(after([this] { click("cmdGenMem"); }), "written ended");
+    dialog->answer(pathOf("line1.csv"));
+    EXPECT_EQ(after([this] { press(Qt::Key_O); }), "32 1 written ended");
+    EXPECT_EQ(after([this] { press(Qt::Key_Z); }), "written ended");
+    slider(3)->setFocus();
+    EXPECT_EQ(after([this] { press(Qt::Key_Up, {}); }), "ended");
 }
 
 TEST(CommandLine, NamesOneFileOrAsksForHelpOrTheVersion)
@@ -203,11 +243,12 @@ TEST(CommandLine, NamesOneFileOrAsksForHelpOrTheVersion)
 // has changed since it was opened or saved.
 TEST_F(EditHistoryTest, AStartFileOpensWithoutTheDialogAndClosingAsksOnlyAfterAChange)
 {
-    window->openStartFile(pathOf("line1.csv"));
+    openWindow(pathOf("line1.csv"));
     EXPECT_EQ(std::get<Wave>(shown())[1], -250);
-    EXPECT_EQ(window->csvFileName(), pathOf("line1.csv"));
     EXPECT_TRUE(drawingArmed());
     EXPECT_EQ(steps(), 0);
+    click("cmdSave"); // cancelled: it proposed the file opened
+    EXPECT_EQ(dialog->asked.back().selectedFile, pathOf("line1.csv"));
     EXPECT_TRUE(window->close()) << "the table is as the file holds it";
 
     using Answer = SaveQuestion::Answer;

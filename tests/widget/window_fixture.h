@@ -1,15 +1,19 @@
 #pragma once
 
+#include "app/feature_context.h"
 #include "app/frmondulix.h"
-#include "platform/common_dialog.h"
+#include "app/graph_menu.h"
+#include "platform/file_chooser.h"
 #include "platform/graph_box.h"
 #include "platform/preset_button.h"
+#include "platform/save_question.h"
 #include "platform/upward_scroll_bar.h"
 #include "platform/user_messages.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,18 +23,20 @@
 
 namespace ondulix::testing {
 
-// The file dialog as a test answers it: each show takes the next answer, a cancel when none
-// is left. What the user would have seen stays in its settings().
-class ScriptedDialog : public CommonDialog
+// Every file question of the window, CD1's and the features' alike, as a test answers it: each
+// takes the next answer, a cancel when none is left (or for a null one). What the user would
+// have seen stays in `asked`.
+class ScriptedChooser : public FileChooser
 {
 public:
     void answer(const QString& path) { m_answers << path; }
-
-protected:
-    std::optional<QString> pick(Mode, const DialogSettings&, QWidget*) override
+    std::optional<QString> choose(const FileQuestion& question, QWidget*) override
     {
-        return m_answers.isEmpty() ? std::nullopt : std::optional(m_answers.takeFirst());
+        asked.push_back(question);
+        const QString path = m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+        return path.isNull() ? std::nullopt : std::optional(path);
     }
+    std::vector<FileQuestion> asked;
 
 private:
     QStringList m_answers;
@@ -43,21 +49,34 @@ public:
     QStringList messages;
 };
 
+// The close question as a test answers it. Cancel, the answer until a test sets another, keeps
+// the window open, so a window that closes on Cancel was not asked.
+struct ScriptedQuestion : SaveQuestion
+{
+    Answer answer = Answer::Cancel;
+    Answer ask(const QString&) override { return answer; }
+};
+
 // A fresh, shown and active program window for each test, started in a temporary folder of
-// its own, reached by its controls' names; its file dialog answers from a script.
+// its own, reached by its controls' names; it asks the user through scripts.
 class WindowTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { openWindow(); }
+
+    void openWindow(std::optional<QString> startFile = std::nullopt)
     {
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
-        window = std::make_unique<frmOndulix>();
+        WindowServices services;
+        services.files.reset(dialog = new ScriptedChooser);
+        services.messages.reset(messages = new MessageRecorder);
+        services.saveQuestion.reset(question = new ScriptedQuestion);
+        services.startFile = std::move(startFile);
+        window = std::make_unique<frmOndulix>(std::move(services));
         window->load();
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->setFileDialog(std::unique_ptr<CommonDialog>(dialog = new ScriptedDialog));
-        window->setMessageSink(std::unique_ptr<MessageSink>(messages = new MessageRecorder));
     }
 
     template <typename Control = QWidget> Control* control(const QString& name) const
@@ -76,14 +95,16 @@ protected:
         return control<PresetButton>(QStringLiteral("optWave(%1)").arg(index));
     }
     GraphBox* graph() const { return control<GraphBox>(QStringLiteral("pWave")); }
+    QMenu& graphMenu() const { return window->findChild<GraphMenu*>()->menu(); }
     QString labelText(const QString& name) const { return control<QLabel>(name)->text(); }
     void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }
     QString pathOf(const QString& name) const { return folder.filePath(name); }
 
     QTemporaryDir folder;
     std::unique_ptr<frmOndulix> window;
-    ScriptedDialog* dialog = nullptr;
+    ScriptedChooser* dialog = nullptr;
     MessageRecorder* messages = nullptr;
+    ScriptedQuestion* question = nullptr;
 };
 
 } // namespace ondulix::testing

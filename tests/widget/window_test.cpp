@@ -1,9 +1,8 @@
 #include "widget/window_fixture.h"
 
-#include "app/sound_controller.h"
-#include "app/wavetable_export.h"
+#include "platform/common_dialog.h"
 #include "platform/harmonics_view.h"
-#include "platform/qt_common_dialog.h"
+#include "platform/qt_file_chooser.h"
 #include "platform/sink_worker.h"
 #include "sound/chip_oscillator.h"
 
@@ -132,14 +131,14 @@ TEST_F(Window, SaveAndOpenCsv)
     click("cmdOpen");
     ASSERT_EQ(messages->messages.size(), 1);
     EXPECT_TRUE(messages->messages[0].contains(QRegularExpression("b\\.csv.*33")));
-    EXPECT_EQ(window->patternTable().cell(1, 2), "0.5");
+    EXPECT_EQ(window->features().table.cell(1, 2), "0.5");
     writeFile(pathOf("b.csv"), " 1, 0, .25\r\n");
     control<UpwardScrollBar>("VScroll1")->setLevel(2);
     dialog->answer(pathOf("b.csv"));
     click("cmdOpen");
     EXPECT_EQ(labelText("lblLine") + QString::number(slider(1)->level()), "1250");
     click("cmdSave"); // cancelled: it proposed the file last opened
-    EXPECT_EQ(dialog->settings().fileName, pathOf("b.csv"));
+    EXPECT_EQ(dialog->asked.back().selectedFile, pathOf("b.csv"));
 }
 
 // Configure remembers the compiler in Ondulix.ini of the start-up folder and enables Make Mem
@@ -149,7 +148,7 @@ TEST_F(Window, ConfigureThenMakeMemFileRunsTheCompiler)
     EXPECT_FALSE(control("cmdQuenfer")->isEnabled());
     dialog->answer(QStringLiteral(QUENFER_PATH));
     click("cmdConfigure");
-    EXPECT_EQ(dialog->settings().filter, QStringLiteral("*.exe"));
+    EXPECT_EQ(dialog->asked.back().filters.front().text, QStringLiteral("*.exe"));
     EXPECT_EQ(fileBytes(pathOf("Ondulix.ini")), QByteArray(QUENFER_PATH "\r\n"));
     ASSERT_TRUE(control("cmdQuenfer")->isEnabled());
     writeFile(pathOf("in put.csv"), " 1, .5\r\n");
@@ -160,11 +159,12 @@ TEST_F(Window, ConfigureThenMakeMemFileRunsTheCompiler)
     EXPECT_TRUE(messages->messages.isEmpty());
 }
 
-// The real file dialog starts in the folder it is given, offers all files where programs carry
+// The real file dialog saves in the folder it is given, offers all files where programs carry
 // no ".exe", and writes over a chosen file without asking; a warning box tells the user.
 TEST_F(Window, TheRealDialogAndMessageBox)
 {
-    QtCommonDialog real;
+    QtFileChooser qt;
+    CommonDialog real(qt);
     ASSERT_TRUE(QDir(folder.path()).mkdir("start"));
     real.setInitDir(pathOf("start"));
     real.setFilter(QStringLiteral("*.exe"));
@@ -175,27 +175,30 @@ TEST_F(Window, TheRealDialogAndMessageBox)
         if (auto* shown = qobject_cast<QFileDialog*>(modal))
             seen = shown->directory().path() + shown->nameFilters().join(",")
                 + shown->defaultSuffix()
-                + (shown->testOption(QFileDialog::DontConfirmOverwrite) ? "!" : "?");
+                + (shown->testOption(QFileDialog::DontConfirmOverwrite) ? "!" : "?")
+                + (shown->acceptMode() == QFileDialog::AcceptSave ? "save" : "open");
         else if (auto* box = qobject_cast<QMessageBox*>(modal))
             seen = box->text();
         QMetaObject::invokeMethod(modal, "reject");
     };
     QTimer::singleShot(0, inspectModal);
     real.showSave(window.get());
-    EXPECT_EQ(seen, pathOf("start") + "*.exe,All files (*)!");
+    EXPECT_EQ(seen, pathOf("start") + "*.exe,All files (*)!save");
     QTimer::singleShot(0, inspectModal);
     MessageBoxSink(window.get()).tell(QStringLiteral("It failed."));
     EXPECT_EQ(seen, "It failed.");
 }
 
-// Screen readers hear each slider's sample value with the top end as the maximum.
-TEST_F(Window, AssistiveTechnologyReadsTheSamples)
+// Screen readers hear each slider's sample value with the top end as the maximum, and the line.
+TEST_F(Window, AssistiveTechnologyReadsTheSamplesAndTheLine)
 {
     slider(2)->setLevel(300);
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(slider(2));
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->text(QAccessible::Name) + bar->text(QAccessible::Value), "Sample 3300");
     EXPECT_EQ(bar->valueInterface()->maximumValue().toInt(), 500);
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(control("VScroll1"));
+    EXPECT_EQ(line->text(QAccessible::Name) + line->text(QAccessible::Value), "Line1");
 }
 
 // Up raises a sample by one and Home gives full scale. The presets are one Tab stop after the
@@ -220,7 +223,6 @@ TEST_F(Window, TheKeyboardReachesSlidersAndPresets)
 // offset; lowering one of its samples to 0 gives it an offset and even harmonics at once.
 TEST_F(Window, CtrlHShowsTheHarmonicsThatFollowEachChangeAndEscapeClosesThem)
 {
-    SoundController sound(*window);
     preset(1)->click();
     QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
     auto* view = window->findChild<HarmonicsView*>();
@@ -241,25 +243,30 @@ TEST_F(Window, CtrlHShowsTheHarmonicsThatFollowEachChangeAndEscapeClosesThem)
     EXPECT_FALSE(view->isVisible());
 }
 
-// No sound server is reachable here: F5 says so once, and nothing plays.
+// No sound server is reachable here: F5 says so once, also after the output has stopped waiting
+// for a stream (3 s), and nothing plays.
 TEST_F(Window, F5WithoutAnAudioOutputSaysSoOnce)
 {
-    SoundController sound(*window);
+    constexpr int kPastTheOpenWait = 3500;
+    QElapsedTimer pressed;
+    pressed.start();
     QTest::keyClick(window.get(), Qt::Key_F5);
     QTRY_COMPARE_WITH_TIMEOUT(messages->messages.size(), 1, 5000);
     EXPECT_TRUE(messages->messages[0].startsWith(QStringLiteral("No audio output is available.")))
         << messages->messages[0].toStdString();
-    QTest::qWait(300);
+    QTest::qWait(std::max<int>(0, kPastTheOpenWait - static_cast<int>(pressed.elapsed())));
     EXPECT_EQ(messages->messages.size(), 1);
-    EXPECT_FALSE(sound.isPlaying());
-    EXPECT_FALSE(sound.menuActions()[2]->isEnabled()); // Stop
+    EXPECT_FALSE(control<QAction>("actStop")->isEnabled());
 }
 
 // The context menu offers the pitch by octave, 440 Hz at first, one pitch at a time.
 TEST_F(Window, ThePitchMenuPicksOneOctaveOfA)
 {
-    SoundController sound(*window);
-    const QList<QAction*> pitches = sound.menuActions()[1]->menu()->actions();
+    QList<QAction*> pitches;
+    for (const QAction* entry : graphMenu().actions()) {
+        if (entry->text() == "Pitch")
+            pitches = entry->menu()->actions();
+    }
     const auto seen = [&pitches] {
         QString text;
         for (const QAction* pitch : pitches)
@@ -290,27 +297,17 @@ TEST(OscillatorDevice, FillsExactlyWhatTheSinkAsksFor)
     EXPECT_EQ(buffer.mid(2050), QByteArray(10, 'x'));
 }
 
-// Answers the export's own file question with a path, or a cancel for a null one; CD1 stays
-// scripted to answer nothing, so an export that reached it would fail.
-struct ExportAnswer : ExportFileChooser
-{
-    QString path;
-    std::optional<QString> choose(QWidget*) override
-    {
-        return path.isNull() ? std::nullopt : std::optional(path);
-    }
-};
-
 // Ctrl+E, wherever the focus is, exports the stored table, not the wave being edited, in the
-// format its file's ending names. A cancel writes nothing; a failure says which file and why.
+// format its file's ending names. It asks in a save dialog of its own, after taking the drawing
+// flag down, as the file buttons do. A cancel writes nothing; a failure says which file and why.
 TEST_F(Window, ExportWavetableWritesTheStoredTable)
 {
     const auto exportTo = [this](const QString& path, QWidget* focused) {
-        auto answer = std::make_unique<ExportAnswer>();
-        answer->path = path;
-        window->findChild<WavetableExport*>()->setFileChooser(std::move(answer));
+        drawFlag()->setChecked(true);
+        dialog->answer(path);
         focused->setFocus();
         QTest::keyClick(focused, Qt::Key_E, Qt::ControlModifier);
+        EXPECT_FALSE(drawFlag()->isChecked());
     };
     slider(0)->setLevel(250);
     click("cmdGenMem");
@@ -319,7 +316,11 @@ TEST_F(Window, ExportWavetableWritesTheStoredTable)
     const QByteArray wt = fileBytes(pathOf("table.WT")); // vawt, 32, 32, 0, then 0.5f and 0.0f
     EXPECT_EQ(wt.left(20), QByteArray("vawt\x20\0\0\0\x20\0\0\0\0\0\0\x3F\0\0\0\0", 20));
     EXPECT_EQ(wt.size(), 4108);
+    const FileQuestion& asked = dialog->asked.back();
+    EXPECT_TRUE(asked.mode == FileQuestion::Mode::Save && asked.confirmOverwrite);
+    EXPECT_EQ(asked.title + asked.filters[1].text, "Export wavetableSurge XT wavetable (*.wt)");
     exportTo(pathOf("table.wav"), graph());
+    EXPECT_EQ(dialog->asked.back().folder, folder.path()) << "where the last export went";
     const QByteArray wav = fileBytes(pathOf("table.wav"));
     EXPECT_TRUE(wav.startsWith("RIFF"));
     EXPECT_EQ(wav.size(), 262144 + 100); // the RIFF, fmt, fact, clm and data heads take 100

@@ -1,0 +1,92 @@
+#include "app/sound_preview.h"
+
+#include "app/change_signals.h"
+#include "app/feature_context.h"
+#include "app/graph_menu.h"
+#include "app/wave_played.h"
+#include "app/window_action.h"
+#include "platform/audio_output.h"
+#include "platform/user_messages.h"
+#include "sound/chip_oscillator.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <array>
+
+namespace ondulix {
+
+namespace {
+
+// Octaves of A, from the lowest a chip's bass would play to the highest that stays clear.
+constexpr std::array kPitches {55, 110, 220, 440, 880, 1760};
+
+} // namespace
+
+SoundPreview::SoundPreview(const FeatureContext& context)
+    : QObject(&context.window)
+    , m_samples(context.samples)
+    , m_messages(context.messages)
+    , m_oscillator(std::make_shared<ChipOscillator>())
+    , m_output(std::make_unique<AudioOutput>(m_oscillator))
+{
+    setObjectName(QStringLiteral("soundPreview"));
+    QAction* play = addWindowAction(context.window, *this, QStringLiteral("Play"),
+        {QKeySequence(Qt::Key_F5)}, [this] { togglePlaying(); });
+    play->setObjectName(QStringLiteral("actPlay"));
+    m_stopAction = addWindowAction(
+        context.window, *this, QStringLiteral("Stop"), {}, [this] { stopPlaying(); });
+    m_stopAction->setObjectName(QStringLiteral("actStop"));
+    m_stopAction->setEnabled(false);
+    context.menu.addSection({play, createPitchMenu(), m_stopAction});
+
+    connect(m_output.get(), &AudioOutput::unavailable, this, &SoundPreview::onUnavailable);
+    connect(&context.changes, &ChangeSignals::sampleChanged, this, &SoundPreview::followWave);
+    followWave();
+}
+
+SoundPreview::~SoundPreview() = default;
+
+QAction* SoundPreview::createPitchMenu()
+{
+    m_pitchMenu = std::make_unique<QMenu>(QStringLiteral("Pitch"));
+    m_pitchMenu->setObjectName(QStringLiteral("mnuPitch"));
+    auto* group = new QActionGroup(this);
+    for (int hertz : kPitches) {
+        QAction* pitch = m_pitchMenu->addAction(QStringLiteral("%1 Hz").arg(hertz));
+        pitch->setCheckable(true);
+        pitch->setChecked(hertz == ChipOscillator::kDefaultPitch);
+        group->addAction(pitch);
+        connect(pitch, &QAction::triggered, this, [this, hertz] { m_oscillator->setPitch(hertz); });
+    }
+    return m_pitchMenu->menuAction();
+}
+
+void SoundPreview::togglePlaying()
+{
+    if (m_output->isPlaying()) {
+        stopPlaying();
+        return;
+    }
+    m_output->start();
+    m_stopAction->setEnabled(true);
+}
+
+void SoundPreview::stopPlaying()
+{
+    m_output->stop();
+    m_stopAction->setEnabled(false);
+}
+
+void SoundPreview::onUnavailable(const QString& reason)
+{
+    m_stopAction->setEnabled(false);
+    m_messages.tell(QStringLiteral("No audio output is available. %1").arg(reason));
+}
+
+void SoundPreview::followWave()
+{
+    m_oscillator->publish(wavePlayed(m_samples));
+}
+
+} // namespace ondulix

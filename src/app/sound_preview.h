@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class QAction;
+class QMenu;
+
+namespace ondulix {
+
+class AudioOutput;
+class ChipOscillator;
+class MessageSink;
+class SampleSet;
+struct FeatureContext;
+
+// Hearing the wave: F5 starts and stops the preview, and the graph's menu offers the pitch by
+// octave and Stop. Every change of a sample, whoever makes it, is heard as it is made.
+class SoundPreview : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SoundPreview(const FeatureContext& context);
+    ~SoundPreview() override;
+
+private:
+    QAction* createPitchMenu();
+    void togglePlaying();
+    void stopPlaying();
+    void onUnavailable(const QString& reason);
+    void followWave();
+
+    const SampleSet& m_samples;
+    MessageSink& m_messages;
+    std::shared_ptr<ChipOscillator> m_oscillator;
+    std::unique_ptr<AudioOutput> m_output;
+    std::unique_ptr<QMenu> m_pitchMenu; // its entry stands in the graph's menu
+    QAction* m_stopAction = nullptr;
+};
+
+} // namespace ondulix

@@ -1,5 +1,6 @@
 #include "active_window.h"
 #include "app/frmondulix.h"
+#include "pattern/edit_steps.h"
 #include "platform/preset_button.h"
 
 #include <QClipboard>
@@ -45,5 +46,41 @@ void BM_PasteThirtyTwoValues(benchmark::State& state)
         state.SkipWithError("the paste did not land");
 }
 BENCHMARK(BM_PasteThirtyTwoValues)->Unit(benchmark::kMicrosecond);
+
+// The edit history's own share of a slider change, without the window: the change handler's run
+// as an action of the gesture, the sample reported as written, and the step merged into the
+// gesture's step when the run ends. 32 changes, as BM_ThirtyTwoSliderWrites makes them.
+class RecordedSamples : public SampleSet, public LineSelector
+{
+public:
+    int sample(int index) const override { return wave[index]; }
+    void setSample(int index, int value) override
+    {
+        wave[index] = value;
+        EditSteps::Action handler(history, 1);
+        history.sampleWritten(index, value);
+    }
+    int line() const override { return 1; }
+    void setLine(int) override { }
+    void showLineNumber(int) override { }
+
+    Wave wave {};
+    PatternTable table;
+    EditSteps history {{*this, table, *this}};
+};
+
+void BM_HistoryOfThirtyTwoSampleChanges(benchmark::State& state)
+{
+    RecordedSamples samples;
+    samples.history.forget();
+    int level = 0;
+    for (auto _ : state) {
+        level = level == 100 ? -100 : 100;
+        for (int i = 0; i < kSampleCount; ++i)
+            samples.setSample(i, level);
+    }
+    state.SetItemsProcessed(state.iterations() * kSampleCount);
+}
+BENCHMARK(BM_HistoryOfThirtyTwoSampleChanges);
 
 } // namespace

@@ -41,8 +41,9 @@ SoundPreview::SoundPreview(const FeatureContext& context)
     context.menu.addSection({play, createPitchMenu(), m_stopAction});
 
     connect(m_output.get(), &AudioOutput::unavailable, this, &SoundPreview::onUnavailable);
-    connect(&context.changes, &ChangeSignals::sampleChanged, this, &SoundPreview::followWave);
-    followWave();
+    connect(&context.changes, &ChangeSignals::sampleChanged, this, &SoundPreview::followSample);
+    m_wave = wavePlayed(m_samples);
+    m_oscillator->publish(m_wave);
 }
 
 SoundPreview::~SoundPreview() = default;
@@ -84,9 +85,10 @@ void SoundPreview::onUnavailable(const QString& reason)
     m_messages.tell(QStringLiteral("No audio output is available. %1").arg(reason));
 }
 
-void SoundPreview::followWave()
+void SoundPreview::followSample(int index)
 {
-    m_oscillator->publish(wavePlayed(m_samples));
+    m_wave[index] = static_cast<std::int16_t>(m_samples.sample(index));
+    m_oscillator->publish(m_wave);
 }
 
 } // namespace ondulix

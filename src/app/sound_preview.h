@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/wave_snapshot.h"
+
 #include <QObject>
 #include <memory>
 
@@ -29,13 +31,15 @@ private:
     void togglePlaying();
     void stopPlaying();
     void onUnavailable(const QString& reason);
-    void followWave();
+    // Every change of a sample passes here, so the copy is always the wave in the sliders.
+    void followSample(int index);
 
     const SampleSet& m_samples;
     MessageSink& m_messages;
     std::shared_ptr<ChipOscillator> m_oscillator;
     std::unique_ptr<AudioOutput> m_output;
     std::unique_ptr<QMenu> m_pitchMenu; // its entry stands in the graph's menu
+    WaveSteps m_wave {};
     QAction* m_stopAction = nullptr;
 };
 

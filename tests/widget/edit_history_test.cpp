@@ -29,12 +29,9 @@ protected:
     {
         WindowTest::SetUp();
         // Its line 1 holds 500, -250 and zeros; the other lines stay as they were.
-        QFile file(pathOf("line1.csv"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly)
-            && file.write(" 1, .5,-.25" + QByteArray(", 0").repeated(30) + "\r\n") > 0);
+        writeFile(pathOf("line1.csv"), " 1, .5,-.25" + QByteArray(", 0").repeated(30) + "\r\n");
     }
     UpwardScrollBar* selector() const { return control<UpwardScrollBar>("VScroll1"); }
-    bool drawingArmed() const { return control<QCheckBox>("chkDraw")->isChecked(); }
     Shown shown() const
     {
         return {
@@ -156,7 +153,7 @@ TEST_F(EditHistoryTest, TheGraphsMenuOpensOnARightPressAloneAndTakesTheClick)
     EXPECT_TRUE(menu.isVisible());
     menu.hide();
     QTest::mouseRelease(graph(), Qt::RightButton, {}, graphAt(50, 50));
-    EXPECT_FALSE(drawingArmed());
+    EXPECT_FALSE(drawFlag()->isChecked());
 
     // During a left stroke a right press does nothing.
     QTest::mousePress(graph(), Qt::LeftButton, {}, graphAt(50, 50));
@@ -245,7 +242,7 @@ TEST_F(EditHistoryTest, AStartFileOpensWithoutTheDialogAndClosingAsksOnlyAfterAC
 {
     openWindow(pathOf("line1.csv"));
     EXPECT_EQ(std::get<Wave>(shown())[1], -250);
-    EXPECT_TRUE(drawingArmed());
+    EXPECT_TRUE(drawFlag()->isChecked());
     EXPECT_EQ(steps(), 0);
     click("cmdSave"); // cancelled: it proposed the file opened
     EXPECT_EQ(dialog->asked.back().selectedFile, pathOf("line1.csv"));

@@ -11,7 +11,9 @@
 #include "platform/user_messages.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -22,6 +24,18 @@
 #include <vector>
 
 namespace ondulix::testing {
+
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
 
 // Every file question of the window, CD1's and the features' alike, as a test answers it: each
 // takes the next answer, a cancel when none is left (or for a null one). What the user would
@@ -95,6 +109,7 @@ protected:
         return control<PresetButton>(QStringLiteral("optWave(%1)").arg(index));
     }
     GraphBox* graph() const { return control<GraphBox>(QStringLiteral("pWave")); }
+    QCheckBox* drawFlag() const { return control<QCheckBox>(QStringLiteral("chkDraw")); }
     QMenu& graphMenu() const { return window->findChild<GraphMenu*>()->menu(); }
     QString labelText(const QString& name) const { return control<QLabel>(name)->text(); }
     void click(const char* name) const { QTest::mouseClick(control(name), Qt::LeftButton); }

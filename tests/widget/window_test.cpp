@@ -1,40 +1,23 @@
 #include "widget/window_fixture.h"
 
 #include "platform/common_dialog.h"
-#include "platform/harmonics_view.h"
 #include "platform/qt_file_chooser.h"
-#include "platform/sink_worker.h"
-#include "sound/chip_oscillator.h"
 
 #include <QAccessible>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QFile>
 #include <QFileDialog>
-#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
-#include <fstream>
 
 using namespace ondulix;
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+using namespace ondulix::testing;
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    std::ofstream(path.toStdString(), std::ios::binary) << bytes.toStdString();
-}
-
-class Window : public ondulix::testing::WindowTest
+class Window : public WindowTest
 {
 protected:
-    QCheckBox* drawFlag() const { return control<QCheckBox>("chkDraw"); }
     QPoint inGraph(int x, int y) const { return graph()->contentsRect().topLeft() + QPoint(x, y); }
     void mouse(Qt::MouseButton button, QPoint from, QPoint to) const
     {
@@ -201,13 +184,15 @@ TEST_F(Window, AssistiveTechnologyReadsTheSamplesAndTheLine)
     EXPECT_EQ(line->text(QAccessible::Name) + line->text(QAccessible::Value), "Line1");
 }
 
-// Up raises a sample by one and Home gives full scale. The presets are one Tab stop after the
-// graph: Space picks the focused one, the arrow keys move through the group and pick.
+// Up and Page Up raise a sample by one each and Home gives full scale. The presets are one Tab
+// stop after the graph: Space picks the focused one, the arrow keys move through the group and
+// pick.
 TEST_F(Window, TheKeyboardReachesSlidersAndPresets)
 {
     const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
     press(Qt::Key_Up);
-    EXPECT_EQ(slider(0)->level(), 1);
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(slider(0)->level(), 2);
     press(Qt::Key_Home);
     EXPECT_EQ(slider(0)->level(), 500);
     slider(31)->setFocus();
@@ -217,121 +202,6 @@ TEST_F(Window, TheKeyboardReachesSlidersAndPresets)
     EXPECT_EQ(slider(8)->level(), 500); // Traingle
     press(Qt::Key_Right);
     EXPECT_EQ(slider(1)->level(), 469); // Ramp1
-}
-
-// Ctrl+H shows the wave as it stands: Square's fundamental at +2.1 dB, no even harmonics, no
-// offset; lowering one of its samples to 0 gives it an offset and even harmonics at once.
-TEST_F(Window, CtrlHShowsTheHarmonicsThatFollowEachChangeAndEscapeClosesThem)
-{
-    preset(1)->click();
-    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
-    auto* view = window->findChild<HarmonicsView*>();
-    ASSERT_NE(view, nullptr);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
-    EXPECT_NEAR(view->barLevels()[0], 2.11, 0.01);
-    EXPECT_EQ(view->barLevels()[1], HarmonicsView::kFloorDb);
-    EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: none"));
-    // The bars stand in 16 slots of 15.6 pixels from x = 42 up from the plot's bottom at y = 160:
-    // near it the third one is drawn, the second (below the scale) is not.
-    const QImage shot = view->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(80, 150), QColor(0, 255, 0));
-    EXPECT_EQ(shot.pixelColor(65, 150), QColor(0, 64, 0));
-    slider(0)->setLevel(0);
-    EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: -15.6 (-30.1 dB)"));
-    EXPECT_GT(view->barLevels()[1], HarmonicsView::kFloorDb);
-    QTest::keyClick(view, Qt::Key_Escape);
-    EXPECT_FALSE(view->isVisible());
-}
-
-// No sound server is reachable here: F5 says so once, also after the output has stopped waiting
-// for a stream (3 s), and nothing plays.
-TEST_F(Window, F5WithoutAnAudioOutputSaysSoOnce)
-{
-    constexpr int kPastTheOpenWait = 3500;
-    QElapsedTimer pressed;
-    pressed.start();
-    QTest::keyClick(window.get(), Qt::Key_F5);
-    QTRY_COMPARE_WITH_TIMEOUT(messages->messages.size(), 1, 5000);
-    EXPECT_TRUE(messages->messages[0].startsWith(QStringLiteral("No audio output is available.")))
-        << messages->messages[0].toStdString();
-    QTest::qWait(std::max<int>(0, kPastTheOpenWait - static_cast<int>(pressed.elapsed())));
-    EXPECT_EQ(messages->messages.size(), 1);
-    EXPECT_FALSE(control<QAction>("actStop")->isEnabled());
-}
-
-// The context menu offers the pitch by octave, 440 Hz at first, one pitch at a time.
-TEST_F(Window, ThePitchMenuPicksOneOctaveOfA)
-{
-    QList<QAction*> pitches;
-    for (const QAction* entry : graphMenu().actions()) {
-        if (entry->text() == "Pitch")
-            pitches = entry->menu()->actions();
-    }
-    const auto seen = [&pitches] {
-        QString text;
-        for (const QAction* pitch : pitches)
-            text += pitch->text() + (pitch->isChecked() ? "* " : " ");
-        return text;
-    };
-    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz* 880 Hz 1760 Hz ");
-    pitches[4]->trigger();
-    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz 880 Hz* 1760 Hz ");
-}
-
-// The sink may ask for any number of bytes: it gets the oscillator's frames, exactly as many
-// bytes as it asked for and never one past them.
-TEST(OscillatorDevice, FillsExactlyWhatTheSinkAsksFor)
-{
-    ChipOscillator played;
-    ChipOscillator heard;
-    for (ChipOscillator* oscillator : {&played, &heard}) {
-        oscillator->publish({-100, 200, 300, 400, 500});
-        oscillator->start();
-    }
-    OscillatorDevice device(played);
-    QByteArray buffer(2060, 'x');
-    EXPECT_EQ(device.read(buffer.data(), 2050), 2050);
-    std::vector<std::int16_t> frames(1025);
-    heard.render(frames);
-    EXPECT_EQ(buffer.left(2050), QByteArray(reinterpret_cast<const char*>(frames.data()), 2050));
-    EXPECT_EQ(buffer.mid(2050), QByteArray(10, 'x'));
-}
-
-// Ctrl+E, wherever the focus is, exports the stored table, not the wave being edited, in the
-// format its file's ending names. It asks in a save dialog of its own, after taking the drawing
-// flag down, as the file buttons do. A cancel writes nothing; a failure says which file and why.
-TEST_F(Window, ExportWavetableWritesTheStoredTable)
-{
-    const auto exportTo = [this](const QString& path, QWidget* focused) {
-        drawFlag()->setChecked(true);
-        dialog->answer(path);
-        focused->setFocus();
-        QTest::keyClick(focused, Qt::Key_E, Qt::ControlModifier);
-        EXPECT_FALSE(drawFlag()->isChecked());
-    };
-    slider(0)->setLevel(250);
-    click("cmdGenMem");
-    slider(1)->setLevel(-500); // not stored
-    exportTo(pathOf("table.WT"), slider(5));
-    const QByteArray wt = fileBytes(pathOf("table.WT")); // vawt, 32, 32, 0, then 0.5f and 0.0f
-    EXPECT_EQ(wt.left(20), QByteArray("vawt\x20\0\0\0\x20\0\0\0\0\0\0\x3F\0\0\0\0", 20));
-    EXPECT_EQ(wt.size(), 4108);
-    const FileQuestion& asked = dialog->asked.back();
-    EXPECT_TRUE(asked.mode == FileQuestion::Mode::Save && asked.confirmOverwrite);
-    EXPECT_EQ(asked.title + asked.filters[1].text, "Export wavetableSurge XT wavetable (*.wt)");
-    exportTo(pathOf("table.wav"), graph());
-    EXPECT_EQ(dialog->asked.back().folder, folder.path()) << "where the last export went";
-    const QByteArray wav = fileBytes(pathOf("table.wav"));
-    EXPECT_TRUE(wav.startsWith("RIFF"));
-    EXPECT_EQ(wav.size(), 262144 + 100); // the RIFF, fmt, fact, clm and data heads take 100
-    const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-    exportTo(QString(), graph());
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);
-    EXPECT_TRUE(messages->messages.isEmpty());
-    exportTo(pathOf("missing/table.wav"), preset(2));
-    ASSERT_EQ(messages->messages.size(), 1);
-    EXPECT_TRUE(messages->messages[0].startsWith(
-        QStringLiteral("Could not save \"%1\": ").arg(pathOf("missing/table.wav"))));
 }
 
 } // namespace

@@ -1,0 +1,128 @@
+#include "widget/window_fixture.h"
+
+#include "platform/harmonics_view.h"
+#include "platform/sink_worker.h"
+#include "sound/chip_oscillator.h"
+
+#include <QAction>
+#include <QDir>
+
+using namespace ondulix;
+using namespace ondulix::testing;
+
+namespace {
+
+using SoundAndExport = WindowTest;
+
+// Ctrl+H shows the wave as it stands: Square's fundamental at +2.1 dB, no even harmonics, no
+// offset; lowering one of its samples to 0 gives it an offset and even harmonics at once.
+TEST_F(SoundAndExport, CtrlHShowsTheHarmonicsThatFollowEachChangeAndEscapeClosesThem)
+{
+    preset(1)->click();
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::ControlModifier);
+    auto* view = window->findChild<HarmonicsView*>();
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
+    EXPECT_NEAR(view->barLevels()[0], 2.11, 0.01);
+    EXPECT_EQ(view->barLevels()[1], HarmonicsView::kFloorDb);
+    EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: none"));
+    // The bars stand in 16 slots of 15.6 pixels from x = 42 up from the plot's bottom at y = 160:
+    // near it the third one is drawn, the second (below the scale) is not.
+    const QImage shot = view->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(80, 150), QColor(0, 255, 0));
+    EXPECT_EQ(shot.pixelColor(65, 150), QColor(0, 64, 0));
+    slider(0)->setLevel(0);
+    EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: -15.6 (-30.1 dB)"));
+    EXPECT_GT(view->barLevels()[1], HarmonicsView::kFloorDb);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_FALSE(view->isVisible());
+}
+
+// No sound server is reachable here: F5 says so once, also after the output has stopped waiting
+// for a stream (3 s), and nothing plays.
+TEST_F(SoundAndExport, F5WithoutAnAudioOutputSaysSoOnce)
+{
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    QTest::qWait(3500);
+    ASSERT_EQ(messages->messages.size(), 1);
+    EXPECT_TRUE(messages->messages[0].startsWith(QStringLiteral("No audio output is available.")))
+        << messages->messages[0].toStdString();
+    EXPECT_FALSE(control<QAction>("actStop")->isEnabled());
+}
+
+// The context menu offers the pitch by octave, 440 Hz at first, one pitch at a time.
+TEST_F(SoundAndExport, ThePitchMenuPicksOneOctaveOfA)
+{
+    QList<QAction*> pitches;
+    for (const QAction* entry : graphMenu().actions()) {
+        if (entry->text() == "Pitch")
+            pitches = entry->menu()->actions();
+    }
+    const auto seen = [&pitches] {
+        QString text;
+        for (const QAction* pitch : pitches)
+            text += pitch->text() + (pitch->isChecked() ? "* " : " ");
+        return text;
+    };
+    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz* 880 Hz 1760 Hz ");
+    pitches[4]->trigger();
+    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz 880 Hz* 1760 Hz ");
+}
+
+// The sink may ask for any number of bytes: it gets the oscillator's frames, exactly as many
+// bytes as it asked for and never one past them.
+TEST(OscillatorDevice, FillsExactlyWhatTheSinkAsksFor)
+{
+    ChipOscillator played;
+    ChipOscillator heard;
+    for (ChipOscillator* oscillator : {&played, &heard}) {
+        oscillator->publish({-100, 200, 300, 400, 500});
+        oscillator->start();
+    }
+    OscillatorDevice device(played);
+    QByteArray buffer(2060, 'x');
+    EXPECT_EQ(device.read(buffer.data(), 2050), 2050);
+    std::vector<std::int16_t> frames(1025);
+    heard.render(frames);
+    EXPECT_EQ(buffer.left(2050), QByteArray(reinterpret_cast<const char*>(frames.data()), 2050));
+    EXPECT_EQ(buffer.mid(2050), QByteArray(10, 'x'));
+}
+
+// Ctrl+E, wherever the focus is, exports the stored table, not the wave being edited, in the
+// format its file's ending names. It asks in a save dialog of its own, after taking the drawing
+// flag down, as the file buttons do. A cancel writes nothing; a failure says which file and why.
+TEST_F(SoundAndExport, ExportWavetableWritesTheStoredTable)
+{
+    const auto exportTo = [this](const QString& path, QWidget* focused) {
+        drawFlag()->setChecked(true);
+        dialog->answer(path);
+        focused->setFocus();
+        QTest::keyClick(focused, Qt::Key_E, Qt::ControlModifier);
+        EXPECT_FALSE(drawFlag()->isChecked());
+    };
+    slider(0)->setLevel(250);
+    click("cmdGenMem");
+    slider(1)->setLevel(-500); // not stored
+    exportTo(pathOf("table.WT"), slider(5));
+    const QByteArray wt = fileBytes(pathOf("table.WT")); // vawt, 32, 32, 0, then 0.5f and 0.0f
+    EXPECT_EQ(wt.left(20), QByteArray("vawt\x20\0\0\0\x20\0\0\0\0\0\0\x3F\0\0\0\0", 20));
+    EXPECT_EQ(wt.size(), 4108);
+    const FileQuestion& asked = dialog->asked.back();
+    EXPECT_TRUE(asked.mode == FileQuestion::Mode::Save && asked.confirmOverwrite);
+    EXPECT_EQ(asked.title + asked.filters[1].text, "Export wavetableSurge XT wavetable (*.wt)");
+    exportTo(pathOf("table.wav"), graph());
+    EXPECT_EQ(dialog->asked.back().folder, folder.path()) << "where the last export went";
+    const QByteArray wav = fileBytes(pathOf("table.wav"));
+    EXPECT_TRUE(wav.startsWith("RIFF"));
+    EXPECT_EQ(wav.size(), 262144 + 100); // the RIFF, fmt, fact, clm and data heads take 100
+    const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+    exportTo(QString(), graph());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);
+    EXPECT_TRUE(messages->messages.isEmpty());
+    exportTo(pathOf("missing/table.wav"), preset(2));
+    ASSERT_EQ(messages->messages.size(), 1);
+    EXPECT_TRUE(messages->messages[0].startsWith(
+        QStringLiteral("Could not save \"%1\": ").arg(pathOf("missing/table.wav"))));
+}
+
+} // namespace

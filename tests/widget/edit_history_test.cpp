@@ -137,6 +137,7 @@ TEST_F(EditHistoryTest, CopiesRefusalsAndActionsThatChangeNothingRecordNoStep)
         drop({QUrl::fromLocalFile(pathOf("a.csv")), QUrl::fromLocalFile(pathOf("b.csv"))}));
     QGuiApplication::clipboard()->setText(QString("1 ").repeated(31));
     press(Qt::Key_V);
+    drag(graph(), graphAt(45, 40), graphAt(45, 125)); // sample 6 up and back to 0 in one stroke
     EXPECT_EQ(shown(), before);
     EXPECT_EQ(steps(), stepsBefore);
     EXPECT_EQ(messages->messages.size(), 1) << "the paste's refusal";

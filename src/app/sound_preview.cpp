@@ -38,7 +38,7 @@ SoundPreview::SoundPreview(const FeatureContext& context)
         context.window, *this, QStringLiteral("Stop"), {}, [this] { stopPlaying(); });
     m_stopAction->setObjectName(QStringLiteral("actStop"));
     m_stopAction->setEnabled(false);
-    context.menu.addSection({play, createPitchMenu(), m_stopAction});
+    context.menu.addSection({play, createPitchMenu(context.window), m_stopAction});
 
     connect(m_output.get(), &AudioOutput::unavailable, this, &SoundPreview::onUnavailable);
     connect(&context.changes, &ChangeSignals::sampleChanged, this, &SoundPreview::followSample);
@@ -48,19 +48,20 @@ SoundPreview::SoundPreview(const FeatureContext& context)
 
 SoundPreview::~SoundPreview() = default;
 
-QAction* SoundPreview::createPitchMenu()
+// A submenu of the graph's menu, owned by the window as the menu's other submenus are.
+QAction* SoundPreview::createPitchMenu(QWidget& window)
 {
-    m_pitchMenu = std::make_unique<QMenu>(QStringLiteral("Pitch"));
-    m_pitchMenu->setObjectName(QStringLiteral("mnuPitch"));
+    auto* menu = new QMenu(QStringLiteral("Pitch"), &window);
+    menu->setObjectName(QStringLiteral("mnuPitch"));
     auto* group = new QActionGroup(this);
     for (int hertz : kPitches) {
-        QAction* pitch = m_pitchMenu->addAction(QStringLiteral("%1 Hz").arg(hertz));
+        QAction* pitch = menu->addAction(QStringLiteral("%1 Hz").arg(hertz));
         pitch->setCheckable(true);
         pitch->setChecked(hertz == ChipOscillator::kDefaultPitch);
         group->addAction(pitch);
         connect(pitch, &QAction::triggered, this, [this, hertz] { m_oscillator->setPitch(hertz); });
     }
-    return m_pitchMenu->menuAction();
+    return menu->menuAction();
 }
 
 void SoundPreview::togglePlaying()

@@ -6,7 +6,7 @@
 #include <memory>
 
 class QAction;
-class QMenu;
+class QWidget;
 
 namespace ondulix {
 
@@ -27,7 +27,7 @@ public:
     ~SoundPreview() override;
 
 private:
-    QAction* createPitchMenu();
+    QAction* createPitchMenu(QWidget& window);
     void togglePlaying();
     void stopPlaying();
     void onUnavailable(const QString& reason);
@@ -38,7 +38,6 @@ private:
     MessageSink& m_messages;
     std::shared_ptr<ChipOscillator> m_oscillator;
     std::unique_ptr<AudioOutput> m_output;
-    std::unique_ptr<QMenu> m_pitchMenu; // its entry stands in the graph's menu
     WaveSteps m_wave {};
     QAction* m_stopAction = nullptr;
 };

@@ -53,11 +53,7 @@ TEST_F(SoundAndExport, F5WithoutAnAudioOutputSaysSoOnce)
 // The context menu offers the pitch by octave, 440 Hz at first, one pitch at a time.
 TEST_F(SoundAndExport, ThePitchMenuPicksOneOctaveOfA)
 {
-    QList<QAction*> pitches;
-    for (const QAction* entry : graphMenu().actions()) {
-        if (entry->text() == "Pitch")
-            pitches = entry->menu()->actions();
-    }
+    const QList<QAction*> pitches = control<QMenu>("mnuPitch")->actions();
     const auto seen = [&pitches] {
         QString text;
         for (const QAction* pitch : pitches)

@@ -13,6 +13,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTimer>
 #include <QWidget>
 
 namespace ondulix {
@@ -73,11 +74,15 @@ bool FileCommands::eventFilter(QObject*, QEvent* event)
     }
 }
 
+// Once the window is up, as the first thing the event loop does, so that a message about the
+// file stands over the shown window.
 void FileCommands::onShown()
 {
     if (const std::optional<QString> path = std::exchange(m_startFile, std::nullopt)) {
-        openFileWithoutDialog(*path);
-        m_history.forget();
+        QTimer::singleShot(0, this, [this, file = *path] {
+            openFileWithoutDialog(file);
+            m_history.forget();
+        });
     }
 }
 

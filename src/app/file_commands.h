@@ -34,7 +34,7 @@ class FileCommands : public QObject
     Q_OBJECT
 
 public:
-    // `startFile` opens once the window first shows. It is where the window starts, not a step
+    // `startFile` opens once the window has first shown. It is where the window starts, not a step
     // to undo.
     FileCommands(const FeatureContext& context, CsvCommands csv, SaveQuestion& question,
         std::optional<QString> startFile);

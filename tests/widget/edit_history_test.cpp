@@ -242,7 +242,7 @@ TEST(CommandLine, NamesOneFileOrAsksForHelpOrTheVersion)
 TEST_F(EditHistoryTest, AStartFileOpensWithoutTheDialogAndClosingAsksOnlyAfterAChange)
 {
     openWindow(pathOf("line1.csv"));
-    EXPECT_EQ(std::get<Wave>(shown())[1], -250);
+    QTRY_COMPARE(std::get<Wave>(shown())[1], -250);
     EXPECT_TRUE(drawFlag()->isChecked());
     EXPECT_EQ(steps(), 0);
     click("cmdSave"); // cancelled: it proposed the file opened

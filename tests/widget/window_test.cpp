@@ -31,11 +31,11 @@ protected:
 TEST_F(Window, ControlsStandWhereTheyAreLaidOut)
 {
     EXPECT_EQ(window->size(), QSize(414, 549));
-    const std::pair<const char*, QRect> places[]
-        = {{"pWave", {8, 8, 257, 257}}, {"cmdSave", {272, 40, 137, 25}},
-            {"Label1", {272, 72, 137, 57}}, {"lblSLideNo", {88, 528, 25, 17}},
-            {"lblLine", {40, 48, 25, 25}}, {"VScroll1", {64, 48, 25, 25}},
-            {"vSlide(31)", {256, 264, 9, 247}}, {"optWave(5)", {8, 56, 40, 40}}};
+    const std::pair<const char*, QRect> places[] = {{"pWave", {8, 8, 257, 257}},
+        {"cmdSave", {272, 40, 137, 25}}, {"Label1", {272, 72, 137, 57}},
+        {"lblSLideNo", {88, 528, 25, 17}}, {"lblLine", {40, 48, 25, 25}},
+        {"VScroll1", {64, 48, 25, 25}}, {"vSlide(31)", {256, 264, 9, 247}},
+        {"optWave(5)", {8, 56, 40, 40}}, {"cmdGenerate", {272, 520, 137, 25}}};
     for (const auto& [name, rect] : places)
         EXPECT_EQ(control(name)->geometry(), rect) << name;
     EXPECT_TRUE(control<QLabel>("Label1")->wordWrap());

@@ -14,19 +14,22 @@ bool canMerge(const EditStep& earlier, const EditStep& later)
 }
 
 // Each change of the later step lands on the same sample or cell of the earlier one, or joins
-// the list; what ends where it started is no change any more.
+// the list; what ends where it started is no change any more. A step records only what
+// changed, so a change that joins is never empty.
 template <typename Change, typename Same>
 void mergeChanges(std::vector<Change>& earlier, const std::vector<Change>& later, Same same)
 {
     for (const Change& change : later) {
         auto mine = std::find_if(earlier.begin(), earlier.end(),
             [&](const Change& existing) { return same(existing, change); });
-        if (mine == earlier.end())
+        if (mine == earlier.end()) {
             earlier.push_back(change);
-        else
-            mine->after = change.after;
+            continue;
+        }
+        mine->after = change.after;
+        if (mine->before == mine->after)
+            earlier.erase(mine);
     }
-    std::erase_if(earlier, [](const Change& change) { return change.before == change.after; });
 }
 
 void merge(EditStep& earlier, const EditStep& later)

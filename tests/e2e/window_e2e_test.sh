@@ -29,6 +29,8 @@ case_window_at_scale() { # scale
     start_program "$s"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     check "window size at scale $s" "$((414 * s))x$((549 * s))" "${WIDTH}x${HEIGHT}"
+    local middle=$((1280 / s / 2)) # the screen's centre, in logical pixels, rounded down
+    check "in the middle of the screen" "$(((middle - 207) * s)),$(((middle - 275) * s))" "$X,$Y"
     check "title" "Ondulix - (Rev.0.0.5 -  2006/05/11)" "$(xdotool getwindowname "$window")"
     import -window "$window" "$work/shot.png"
     check "graph background" "srgb(0,64,0)" "$(pixel $((g + 200 * s)) $((g + 200 * s)))"

@@ -175,6 +175,8 @@ TEST_F(EditHistoryTest, WritingSeveralLinesIsOneStepThatUndoesLinesAndSliders)
 {
     selector()->setLevel(3);
     setWave({7});
+    window->features().lineWriter.writeLines(std::array {LineWave {5, Wave {1}}});
+    EXPECT_EQ(std::get<Wave>(shown()), Wave {7}) << "the unstored edit of another line stays";
     const Shown before = shown();
     const int stepsBefore = steps();
     Wave ramp {};
@@ -248,6 +250,11 @@ TEST_F(EditHistoryTest, AStartFileOpensWithoutTheDialogAndClosingAsksOnlyAfterAC
     click("cmdSave"); // cancelled: it proposed the file opened
     EXPECT_EQ(dialog->asked.back().selectedFile, pathOf("line1.csv"));
     EXPECT_TRUE(window->close()) << "the table is as the file holds it";
+    window->show();
+    writeFile(pathOf("other.csv"), " 1, .1\r\n");
+    dialog->answer(pathOf("other.csv"));
+    click("cmdOpen");
+    EXPECT_TRUE(window->close()) << "nor after Open CSV";
 
     using Answer = SaveQuestion::Answer;
     // The answer, whether the save dialog is answered, and whether the window closes.

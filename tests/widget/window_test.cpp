@@ -38,6 +38,8 @@ TEST_F(Window, ControlsStandWhereTheyAreLaidOut)
         {"optWave(5)", {8, 56, 40, 40}}, {"cmdGenerate", {272, 520, 137, 25}}};
     for (const auto& [name, rect] : places)
         EXPECT_EQ(control(name)->geometry(), rect) << name;
+    for (const char* name : {"cmdOpen", "cmdConfigure", "cmdQuenfer", "frPreset", "Frame1"})
+        EXPECT_EQ(std::pair(control(name)->x(), control(name)->width()), std::pair(272, 137));
     EXPECT_TRUE(control<QLabel>("Label1")->wordWrap());
     EXPECT_EQ(preset(8)->iconSize(), QSize(31, 31));
 }
@@ -83,7 +85,8 @@ TEST_F(Window, PresetsAndNormalize)
 }
 
 // Generate to Memory stores the sliders in the current line; paging loads a line, one never
-// stored as zeros, and wraps round at both ends. Generate to Clipboard copies the samples.
+// stored as zeros, and wraps round at both ends, by key or by the thumb. Generate to Clipboard
+// copies the samples.
 TEST_F(Window, StoringPagingAndTheClipboard)
 {
     auto* selector = control<UpwardScrollBar>("VScroll1");
@@ -94,12 +97,15 @@ TEST_F(Window, StoringPagingAndTheClipboard)
     EXPECT_EQ(labelText("lblLine") + QString::number(slider(0)->level()), "320");
     QTest::keyClick(selector, Qt::Key_Up);
     EXPECT_EQ(labelText("lblLine") + QString::number(slider(0)->level()), "1123");
+    selector->setValue(selector->minimum()); // the thumb dragged to the top
+    EXPECT_EQ(labelText("lblLine"), "1");
     click("cmdGenerate");
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("ABC\t .123\t 0\t"));
 }
 
-// Save CSV writes the whole table; Open CSV reads one and shows line 1, or, for a file that
-// breaks the format, changes nothing and says which line is at fault. Both disarm drawing.
+// Save CSV writes the whole table, or says why it could not; Open CSV reads one and shows
+// line 1, or, for a file that breaks the format, changes nothing and says which line is at
+// fault. Both disarm drawing.
 TEST_F(Window, SaveAndOpenCsv)
 {
     slider(0)->setLevel(500);
@@ -122,6 +128,10 @@ TEST_F(Window, SaveAndOpenCsv)
     EXPECT_EQ(labelText("lblLine") + QString::number(slider(1)->level()), "1250");
     click("cmdSave"); // cancelled: it proposed the file last opened
     EXPECT_EQ(dialog->asked.back().selectedFile, pathOf("b.csv"));
+    dialog->answer(pathOf("missing/c.csv"));
+    click("cmdSave");
+    EXPECT_TRUE(
+        messages->messages.last().startsWith("Could not save \"" + pathOf("missing/c.csv")));
 }
 
 // Configure remembers the compiler in Ondulix.ini of the start-up folder and enables Make Mem

@@ -3,8 +3,10 @@
 #include "wave/number_text.h"
 #include "wave/spectrum.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 namespace ondulix {
 
@@ -54,7 +56,7 @@ std::vector<Wave> morphWaves(
     const Wave& from, const Wave& to, int fromLine, int toLine, MorphKind kind)
 {
     std::vector<Wave> waves;
-    if (fromLine >= toLine - 1)
+    if (!isPatternLine(fromLine) || !isPatternLine(toLine) || fromLine >= toLine - 1)
         return waves;
     waves.reserve(static_cast<std::size_t>(toLine - fromLine - 1));
     const Spectrum a = kind == MorphKind::Spectral ? spectrumOf(from) : Spectrum {};

@@ -20,15 +20,15 @@ enum class MorphKind
     Spectral,
 };
 
-// Below this level a harmonic has no phase worth keeping: at most half a sample unit, it moves
-// no sample by a whole step on its own, and in a wave of whole samples it is what rounding
-// left behind. Where one key has a harmonic and the other has it only below this level, the
-// harmonic keeps the first one's phase and only its level changes.
+// Below half a sample unit a harmonic has no phase worth keeping: on its own it rounds to
+// nothing in every sample, and in a wave of whole samples it is mostly what rounding left
+// behind. Where one key has a harmonic and the other has it only below this level, the harmonic
+// keeps the phase of the key that has it, and only its level changes.
 inline constexpr double kSilentHarmonicLevel = 0.5;
 
 // The waves of lines From + 1 .. To - 1, in order, from the key waves of lines From and To.
-// None when From >= To - 1. Spectral lines that would go beyond +-500 are scaled down to a peak
-// of 500, never clipped.
+// None when From >= To - 1, or when either is not a line 1..32. Spectral lines that would go
+// beyond +-500 are scaled down to a peak of 500, never clipped.
 std::vector<Wave> morphWaves(
     const Wave& from, const Wave& to, int fromLine, int toLine, MorphKind kind);
 

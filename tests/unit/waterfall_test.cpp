@@ -20,15 +20,17 @@ TEST(Waterfall, LinesRiseAndStepAsideWithDepthAndAClickFindsTheNearest)
     EXPECT_LE(view.baseline(1) + swing, 600);
     EXPECT_GE(view.baseline(32) - swing, 0);
     EXPECT_LE(view.offset(32) + view.waveWidth(), 400);
-    const WaterfallWave segments = view.segments(Wave {500, -500}, 7);
-    EXPECT_DOUBLE_EQ(segments[0].x1, view.offset(7));
-    EXPECT_DOUBLE_EQ(segments[0].y1, view.baseline(7) - swing);
-    EXPECT_DOUBLE_EQ(segments[1].y1, view.baseline(7) + swing);
+    // Joined segments from the line's offset to its end (the graph's 3751 of 3755).
+    const WaterfallWave segments = view.segments(Wave {0, -500}, 7);
+    EXPECT_DOUBLE_EQ(segments[0].y2, view.baseline(7) + swing);
+    EXPECT_NEAR(segments[30].x2 - segments[0].x1, view.waveWidth(), 0.5);
+    for (int i = 1; i < kSampleCount - 1; ++i)
+        EXPECT_TRUE(segments[i].x1 == segments[i - 1].x2 && segments[i].y1 == segments[i - 1].y2);
 
     const std::pair<double, int> clicks[]
         = {{view.baseline(1) + 100, 1}, {view.baseline(4), 4}, {view.baseline(4) - 0.4 * step, 4},
             {view.baseline(4) - 0.6 * step, 5}, {view.baseline(32) - 100, 32}};
     for (const auto& [y, line] : clicks)
         EXPECT_EQ(view.lineNearest(y), line) << y;
-    EXPECT_EQ(Waterfall(0, NAN).lineNearest(10), 1);
+    EXPECT_EQ(view.lineNearest(NAN) + Waterfall(0, NAN).lineNearest(10), 2); // line 1 for each
 }

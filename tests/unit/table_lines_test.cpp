@@ -49,6 +49,7 @@ TEST(LineMorph, CrossfadeWritesTheKeyFromTheSlidersThenEachLineExactly)
     for (const auto& [from, to] : {std::pair {5, 6}, {5, 5}, {9, 2}, {0, 4}, {3, 33}}) {
         const MorphPlan none = planMorph(table, current, from, to, MorphKind::Spectral);
         EXPECT_TRUE(none.writes.empty() && !none.refusal.empty()) << from << " to " << to;
+        EXPECT_TRUE(morphWaves({}, {}, from, to, MorphKind::Crossfade).empty()) << from << to;
     }
 }
 
@@ -63,6 +64,9 @@ TEST(LineMorph, SpectralKeepsTheLevelOfASineMorphedIntoItsInverse)
     ASSERT_EQ(spectral.size(), 7u);
     for (const Wave& wave : spectral)
         EXPECT_NEAR(peak(wave), 500, 3); // 32 points catch a crest within cos(pi / 32)
+    Wave raised {};
+    raised.fill(300); // the offset moves on a straight line
+    EXPECT_EQ(morphWaves({}, raised, 1, 4, MorphKind::Spectral)[0][17], 100);
 }
 
 // Harmonics 1..3 at 200 whose phases come into line at the middle: keys that peak at 435 give

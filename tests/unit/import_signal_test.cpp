@@ -61,9 +61,8 @@ TEST(YinPitch, FindsTheFrequencyOfAToneWithinACentAndNoneInSilenceOrNoise)
             EXPECT_NEAR(1200 * std::log2(kRate / period / frequency), 0, 1.0) << frequency;
     }
     std::vector<float> silence(kRate), noise(kRate);
-    std::mt19937 random(7);
-    std::uniform_real_distribution<float> level(-0.5f, 0.5f);
-    std::generate(noise.begin(), noise.end(), [&] { return level(random); });
+    std::minstd_rand random(7);
+    std::generate(noise.begin(), noise.end(), [&] { return float(random() % 1001) / 1000 - 0.5f; });
     for (const auto* signal : {&silence, &noise}) // a second of either holds a hundred estimates
         EXPECT_FALSE(recordingCycles(*signal, kRate, 500));
 }

@@ -51,15 +51,11 @@ std::string surge(long long size, long long count, int flags, const std::vector<
     return bytes;
 }
 
+// A chunk padded to an even size; "RIFF" with "WAVE" and chunks in it is a WAV file.
 std::string chunk(const std::string& id, const std::string& data)
 {
     return id + le({static_cast<long long>(data.size())}, 4) + data
         + std::string(data.size() % 2, '\0');
-}
-
-std::string wav(const std::string& chunks)
-{
-    return chunk("RIFF", "WAVE" + chunks);
 }
 
 // Frame f holds first + f x step throughout, so a line's level tells which frame it took.
@@ -147,8 +143,9 @@ TEST(TrackerWaveFile, WritesEachLayoutReadsItBackAndResamplesOtherLengths)
             EXPECT_EQ(importedFile(bytes).currentWave, wave) << bits << " bits";
         }
     }
-    const auto tenLevels = importedFile(furnace(32, 0, 10, Levels(32, 3)));
-    EXPECT_EQ(tenLevels.currentWave.value_or(Wave {})[5], -200); // 3 x 1000 / 10 - 500
+    for (const int n : {1, 32, 256}) // level 3 of 10 is 3 x 1000 / 10 - 500
+        EXPECT_EQ(
+            importedFile(furnace(n, 0, 10, Levels(n, 3))).currentWave.value_or(Wave {})[5], -200);
     // -500, 500, 500, -500 is 707 sin(2 pi m / 32 - pi / 4) at 32 points: scaled down to 500.
     const Wave four = importedFile(deflemask(4, 15, {0, 15, 15, 0})).currentWave.value_or(Wave {});
     for (int m = 0; m < kSampleCount; ++m)
@@ -181,11 +178,12 @@ TEST(AudioImport, TheContentDecidesBetweenWavetableCycleAndRecording)
     EXPECT_EQ(levels(taken(importAudio({four, 48000, {}, text(le({1, 256}, 4))}, {}))), fourLines);
     // The chunk that the decoder did not show, found in the file's own chunk list, past a chunk of
     // odd size; but not past one that runs beyond the end.
-    const std::string files[] = {wav(chunk("junk", "odd") + chunk("clm ", "<!>256 0")),
-        "FORM\0\0\0\0AIFFCOMM\0\0\0\3abc\0clm \0\0\0\6<!>256"s};
+    const std::string files[]
+        = {chunk("RIFF", "WAVE" + chunk("junk", "odd") + chunk("clm ", "<!>256 0")),
+            "FORM\0\0\0\0AIFFCOMM\0\0\0\3abc\0clm \0\0\0\6<!>256"s};
     for (const std::string& file : files)
         EXPECT_EQ(levels(taken(importAudio({four, 48000, {}, {}}, bytesOf(file)))), fourLines);
-    const std::string broken = wav("data" + le({9000}, 4) + chunk("clm ", "<!>256"));
+    const std::string broken = chunk("RIFF", "WAVEdata" + le({9000}, 4) + chunk("clm ", "<!>256"));
     EXPECT_TRUE(taken(importAudio({four, 48000, {}, {}}, bytesOf(broken))).currentWave);
     // 16384 samples and no marker: 64 frames of 256, of which line 2 takes frame 2.
     const auto bank
@@ -219,8 +217,10 @@ TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)
         = [](std::vector<float> samples, std::string file = {}, int rate = 48000) -> Read {
         return [=] { return reasonOf(importAudio({samples, rate, {}, {}}, bytesOf(file))); };
     };
-    const auto clm = [](std::string text) { return wav(chunk("clm ", text)); };
-    const auto srge = [](int length) { return wav(chunk("srge", le({1, length}, 4))); };
+    const auto clm = [](std::string text) { return chunk("RIFF", "WAVE" + chunk("clm ", text)); };
+    const auto srge = [](int length) {
+        return chunk("RIFF", "WAVE" + chunk("srge", le({1, length}, 4)));
+    };
     const std::string sizes = kSizesDoNotAddUp, frameLength = kFrameLengthOutOfRange;
     const std::string notTracker = "not a tracker wave: ", nan = "a NaN or infinite sample";
     const std::string noPitch = "no pitch was found: the recording holds no steady tone";
@@ -231,6 +231,7 @@ TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)
         {file("", kLargestImportFile + 1), "a file over 256 MiB"},
         {file("ID3 tag"), "not audio: unknown format"},
         {file("-Furnace waveta-\x01"), sizes},
+        {file("-Furnace waveta-" + le({0}, 4) + "WAVE" + le({3}, 4) + "abc"), sizes}, // no NUL
         {file("-Furnace waveta-" + le({0}, 4) + "INFO"),
             notTracker + "the Furnace file holds no \"WAVE\" block"},
         {file(furnace(4, 0, 15, four, 1)), sizes}, // the block runs past the end
@@ -255,8 +256,8 @@ TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)
         {audio({0}, clm("2048")), "a \"clm \" chunk without \"<!>\" and a frame length"},
         {audio({0}, clm("<!>0 wavetable")), frameLength},
         {audio({0}, clm("<!>" + std::string(30, '9'))), frameLength},
-        {audio({0}, wav("clm " + le({9}, 4))), sizes},
-        {audio({0}, wav(chunk("srge", le({1}, 6)))), sizes},
+        {audio({0}, chunk("RIFF", "WAVEclm " + le({9}, 4))), sizes},
+        {audio({0}, chunk("RIFF", "WAVE" + chunk("srge", le({1}, 6)))), sizes},
         {audio({0}, srge(-1)), frameLength},
         {audio({0}, srge(65537)), frameLength},
         {audio(std::vector(100, 0.0f), clm("<!>256")),

@@ -225,15 +225,15 @@ TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)
     const std::string notTracker = "not a tracker wave: ", nan = "a NaN or infinite sample";
     const std::string noPitch = "no pitch was found: the recording holds no steady tone";
     const Levels four(4, 1);
+    const std::string head = "-Furnace waveta-" + le({0}, 4);
     const std::pair<Read, std::string> cases[] = {
         {[] { return reasonOf(importFile(scratch() / "missing", kNotAudio)); },
             "it cannot be opened: No such file or directory"},
         {file("", kLargestImportFile + 1), "a file over 256 MiB"},
         {file("ID3 tag"), "not audio: unknown format"},
         {file("-Furnace waveta-\x01"), sizes},
-        {file("-Furnace waveta-" + le({0}, 4) + "WAVE" + le({3}, 4) + "abc"), sizes}, // no NUL
-        {file("-Furnace waveta-" + le({0}, 4) + "INFO"),
-            notTracker + "the Furnace file holds no \"WAVE\" block"},
+        {file(head + "WAVE" + le({16}, 4) + "a name, no NUL.."), sizes},
+        {file(head + "INFO"), notTracker + "the Furnace file holds no \"WAVE\" block"},
         {file(furnace(4, 0, 15, four, 1)), sizes}, // the block runs past the end
         {file(furnace(4, 0, 15, four, -1)), sizes}, // the levels run past the block
         {file(furnace(0, 0, 15, {})), notTracker + "a length of 0 (1 to 256 are taken)"},

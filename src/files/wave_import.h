@@ -55,9 +55,10 @@ ReadResult<ImportedWaves> importFile(const std::filesystem::path& path, const Au
 ReadResult<ImportedWaves> importWaves(Bytes file, const AudioDecoder& decode);
 
 // Audio with a "clm " or "srge" chunk, or of exactly 16384 samples and neither, is a wavetable:
-// frames of the marked length, or 64 of 256. Otherwise up to 4096 samples are one cycle, for the
-// current wave, and more a recording, whose cycles fill lines 1..32. `file` is the file's bytes,
-// searched for the chunks when the decoder showed none; it may be empty.
+// frames of the marked length, or 64 of 256; a part frame at the end is left out. Otherwise up to
+// 4096 samples are one cycle, for the current wave, and more a recording, whose cycles fill
+// lines 1..32. `file` is the file's bytes, searched for the chunks when the decoder showed none; it
+// may be empty.
 ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, Bytes file);
 
 // A wave of 32 levels is taken as it is; any other length is resampled to 32 points.

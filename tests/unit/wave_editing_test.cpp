@@ -149,4 +149,26 @@ TEST(TrackerWave, FullScaleFillsEachDepthHalvesGoToEvenAndOnlyWholeLevelsPaste)
         EXPECT_EQ(readTrackerWave(text, bits), expected) << text;
 }
 
+TEST(TrackerWave, TheGameBoyFormIsOneHexadecimalDigitASampleInEitherCase)
+{
+    Wave triangle {};
+    for (int i = 0; i < kSampleCount; ++i)
+        triangle[i] = trackerSample(i < 16 ? i : 31 - i, 4);
+    EXPECT_EQ(gameBoyText(triangle), "0123456789ABCDEFFEDCBA9876543210");
+    EXPECT_EQ(gameBoyText(waveOf({{0, -500}, {2, 500}})), "08F" + std::string(29, '8'));
+    const std::string digit = "A hexadecimal digit from 0 to F";
+    const std::vector<std::pair<std::string, PastedWave>> pastes = {
+        {"0123456789abcdefFEDCBA9876543210\r\n", triangle},
+        {"01 23 45 67 89 AB CD EF FE DC BA 98 76 54 32 10", triangle},
+        {"0123456789ABCDEGFEDCBA9876543210", refusal(digit, 16, "G")},
+        {"0x 23456789ABCDEFFEDCBA9876543210", refusal(digit, 2, "x")},
+        {"0123456789ABCDEFFEDCBA98765432\xC3\xA9" "0", refusal(digit, 31, "\xC3\xA9")},
+        {"0123456789ABCDEFFEDCBA987654321", "32 hexadecimal digits were expected; 31 were found."},
+        {"F 0123456789ABCDEFFEDCBA9876543210",
+            "32 hexadecimal digits were expected; 33 were found."},
+    };
+    for (const auto& [text, expected] : pastes)
+        EXPECT_EQ(readGameBoyWave(text), expected) << text;
+}
+
 } // namespace

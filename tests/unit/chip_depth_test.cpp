@@ -25,17 +25,14 @@ TEST(ChipDepth, AFullScaleRampLandsOnTheChipsLevelsAndRoundingTwiceIsRoundingOnc
             EXPECT_LE(std::abs(rounded - sample), nearest) << sample;
         }
         EXPECT_EQ(levels.size(), levelCounts.at(depth.bits)) << depth.name;
-        EXPECT_EQ(*levels.begin(), kSampleMin);
-        EXPECT_EQ(*levels.rbegin(), kSampleMax);
+        EXPECT_EQ(std::pair(*levels.begin(), *levels.rbegin()), std::pair(kSampleMin, kSampleMax));
     }
-    Wave ramp {};
-    for (int i = 0; i < kSampleCount; ++i)
-        ramp[i] = -500 + 1000 * i / 31;
-    const Wave fourBits = onChipLevels(ramp, 4);
-    EXPECT_EQ(onChipLevels(fourBits, 4), fourBits);
-    EXPECT_EQ(fourBits[1], -500); // -468 is level 0.48
-    EXPECT_EQ(fourBits[2], -433); // -436 is level 0.96, and level 1 is -433.3
-    EXPECT_EQ(onChipLevels(ramp, 0), ramp);
+    // Whole waves; the zeros lie between levels 7 and 8 at 4 bits, and 8 is 33.
+    const Wave wave {0, -436, 500};
+    const Wave fourBits = onChipLevels(wave, 4);
+    EXPECT_EQ(std::vector(fourBits.begin(), fourBits.begin() + 3), (std::vector {33, -433, 500}));
+    EXPECT_EQ(std::set(fourBits.begin() + 3, fourBits.end()), std::set {33});
+    EXPECT_EQ(onChipLevels(wave, 0), wave);
 }
 
 } // namespace

@@ -162,7 +162,9 @@ TEST(TrackerWave, TheGameBoyFormIsOneHexadecimalDigitASampleInEitherCase)
         {"01 23 45 67 89 AB CD EF FE DC BA 98 76 54 32 10", triangle},
         {"0123456789ABCDEGFEDCBA9876543210", refusal(digit, 16, "G")},
         {"0x 23456789ABCDEFFEDCBA9876543210", refusal(digit, 2, "x")},
-        {"0123456789ABCDEFFEDCBA98765432\xC3\xA9" "0", refusal(digit, 31, "\xC3\xA9")},
+        {"0123456789ABCDEFFEDCBA98765432\xC3\xA9"
+         "0",
+            refusal(digit, 31, "\xC3\xA9")},
         {"0123456789ABCDEFFEDCBA987654321", "32 hexadecimal digits were expected; 31 were found."},
         {"F 0123456789ABCDEFFEDCBA9876543210",
             "32 hexadecimal digits were expected; 33 were found."},

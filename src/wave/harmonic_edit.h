@@ -42,6 +42,8 @@ struct HarmonicLevel
 // phase; one that had nothing above the floor starts as a sine at sample 0 does. The 16th is the
 // exception: its sine is 0 at every sample, so it starts as a cosine, +level at sample 0 (its
 // sign is kept when it had a level). A level below the floor, or NaN, removes the harmonic.
+// During one drag, give it the wave as it was at the press and every level the drag has set so
+// far: a wave scaled down at one step is then not scaled down again at the next.
 Wave withHarmonicLevels(const Wave& wave, std::span<const HarmonicLevel> levels);
 Wave withHarmonicLevel(const Wave& wave, int harmonic, double decibels);
 

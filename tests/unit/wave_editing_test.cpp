@@ -165,7 +165,7 @@ TEST(TrackerWave, TheGameBoyFormIsOneHexadecimalDigitASampleInEitherCase)
         {"0123456789ABCDEFFEDCBA98765432\xC3\xA9"
          "0",
             refusal(digit, 31, "\xC3\xA9")},
-        {"0123456789ABCDEFFEDCBA987654321", "32 hexadecimal digits were expected; 31 were found."},
+        {"A", "32 hexadecimal digits were expected; 1 was found."},
         {"F 0123456789ABCDEFFEDCBA9876543210",
             "32 hexadecimal digits were expected; 33 were found."},
     };

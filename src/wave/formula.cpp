@@ -70,9 +70,8 @@ FormulaWaves evaluateFormula(const FormulaRequest& request)
 {
     if (auto refusal = rangeRefusal(request))
         return *std::move(refusal);
-    FormulaPoints points(request.fromLine, request.toLine);
     std::variant<std::vector<double>, std::string> values
-        = evaluateAtPoints(request.expression, points);
+        = formulaValues(request.expression, request.fromLine, request.toLine);
     if (auto* message = std::get_if<std::string>(&values))
         return std::move(*message);
     const auto& results = std::get<std::vector<double>>(values);

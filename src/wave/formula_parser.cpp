@@ -2,7 +2,6 @@
 
 #include "wave/sample_set.h"
 
-#include <algorithm>
 #include <cmath>
 #include <muParser.h>
 #include <numbers>
@@ -29,12 +28,21 @@ double signOf(double value)
     return value > 0.0 ? 1.0 : value < 0.0 ? -1.0 : 0.0;
 }
 
-void defineNames(mu::Parser& parser, FormulaPoints& points)
+// The variables at the point being evaluated; muParser reads them through their addresses.
+struct PointVariables
 {
-    parser.DefineVar("x", points.x.data());
-    parser.DefineVar("i", points.i.data());
-    parser.DefineVar("t", points.t.data());
-    parser.DefineVar("n", points.n.data());
+    double x = 0.0;
+    double i = 0.0;
+    double t = 0.0;
+    double n = 0.0;
+};
+
+void defineNames(mu::Parser& parser, PointVariables& point)
+{
+    parser.DefineVar("x", &point.x);
+    parser.DefineVar("i", &point.i);
+    parser.DefineVar("t", &point.t);
+    parser.DefineVar("n", &point.n);
     parser.DefineConst("pi", std::numbers::pi);
     parser.DefineConst("e", std::numbers::e);
     parser.DefineFun("floor", floorOf);
@@ -153,36 +161,30 @@ std::string severalValuesRefusal(std::string_view expression)
 
 } // namespace
 
-FormulaPoints::FormulaPoints(int fromLine, int toLine)
-{
-    const int lines = std::max(toLine - fromLine + 1, 0);
-    for (int line = fromLine; line < fromLine + lines; ++line) {
-        const double across = lines > 1 ? static_cast<double>(line - fromLine) / (lines - 1) : 0.0;
-        for (int index = 0; index < kSampleCount; ++index) {
-            x.push_back(static_cast<double>(index) / kSampleCount);
-            i.push_back(index);
-            t.push_back(across);
-            n.push_back(line);
-        }
-    }
-}
-
-std::variant<std::vector<double>, std::string> evaluateAtPoints(
-    std::string_view expression, FormulaPoints& points)
+std::variant<std::vector<double>, std::string> formulaValues(
+    std::string_view expression, int fromLine, int toLine)
 {
     if (auto refusal = textRefusal(expression))
         return *std::move(refusal);
-    std::vector<double> values(points.x.size());
-    if (values.empty())
-        return values;
+    std::vector<double> values;
+    PointVariables point;
     try {
         mu::Parser parser;
-        defineNames(parser, points);
+        defineNames(parser, point);
         parser.SetExpr(std::string(expression));
         parser.Eval(); // reads the formula, so that a fault in it is reported before any value
         if (parser.GetNumResults() != 1)
             return severalValuesRefusal(expression);
-        parser.Eval(values.data(), static_cast<int>(values.size()));
+        const int lastStep = toLine - fromLine;
+        for (int line = fromLine; line <= toLine; ++line) {
+            point.n = line;
+            point.t = lastStep > 0 ? static_cast<double>(line - fromLine) / lastStep : 0.0;
+            for (int index = 0; index < kSampleCount; ++index) {
+                point.i = index;
+                point.x = static_cast<double>(index) / kSampleCount;
+                values.push_back(parser.Eval());
+            }
+        }
     } catch (const mu::ParserError& error) {
         return refusalOf(error, expression);
     }

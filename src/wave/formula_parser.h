@@ -7,21 +7,14 @@
 
 namespace ondulix {
 
-// The points at which a formula is evaluated: every sample of every line of a range, line after
-// line, each with the formula's variables x, i, t and n.
-struct FormulaPoints
-{
-    FormulaPoints(int fromLine, int toLine);
-
-    std::vector<double> x;
-    std::vector<double> i;
-    std::vector<double> t;
-    std::vector<double> n;
-};
-
-// The formula read once and evaluated at every point: the values in the points' order, or the
-// message that says what cannot be read and at which character (counted from 1).
-std::variant<std::vector<double>, std::string> evaluateAtPoints(
-    std::string_view expression, FormulaPoints& points);
+// The formula read once, then evaluated at every sample of lines From..To (From <= To), line
+// after line: x = i / 32, i the sample index, t from 0 at From to 1 at To (0 for one line), n
+// the line. The values in that order, or the message that says what cannot be read and at which
+// character (counted from 1).
+//
+// One point at a time, not muParser's bulk mode: Debian builds that on OpenMP, whose threads
+// cost far more than 1024 points do and go on spinning after it.
+std::variant<std::vector<double>, std::string> formulaValues(
+    std::string_view expression, int fromLine, int toLine);
 
 } // namespace ondulix

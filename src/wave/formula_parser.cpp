@@ -11,8 +11,8 @@ namespace ondulix {
 
 namespace {
 
-// muParser has sign, but neither floor nor a modulo, and its own _pi and _e are names nobody
-// types (and _pi holds only 13 digits).
+// muParser has sign, but neither floor nor a modulo, and its own constants are _pi and _e,
+// names nobody types.
 double floorOf(double value)
 {
     return std::floor(value);

@@ -37,7 +37,9 @@ void setLevel(Spectrum& spectrum, const HarmonicLevel& level)
         coefficient = 0.0;
         return;
     }
-    coefficient = levelOfDecibels(level.decibels) * directionOf(level.harmonic, coefficient);
+    // Above the top no view can set a level, and an infinite one would leave no wave at all.
+    const double decibels = std::min(level.decibels, kHarmonicScaleTopDb);
+    coefficient = levelOfDecibels(decibels) * directionOf(level.harmonic, coefficient);
 }
 
 Wave resynthesised(const Spectrum& spectrum)

@@ -34,14 +34,15 @@ double harmonicDecibels(const Wave& wave, int harmonic);
 
 struct HarmonicLevel
 {
-    int harmonic = 1; // 1..16
+    int harmonic = 1; // 1..16; any other is a fault of the caller: std::out_of_range
     double decibels = 0.0;
 };
 
 // Sets each harmonic to its level, in order, and resynthesises once. A harmonic keeps its
 // phase; one that had nothing above the floor starts as a sine at sample 0 does. The 16th is the
 // exception: its sine is 0 at every sample, so it starts as a cosine, +level at sample 0 (its
-// sign is kept when it had a level). A level below the floor, or NaN, removes the harmonic.
+// sign is kept when it had a level). A level below the floor, or NaN, removes the harmonic; one
+// above the top of the scale is taken as the top.
 // During one drag, give it the wave as it was at the press and every level the drag has set so
 // far: a wave scaled down at one step is then not scaled down again at the next.
 Wave withHarmonicLevels(const Wave& wave, std::span<const HarmonicLevel> levels);

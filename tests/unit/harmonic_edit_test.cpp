@@ -72,6 +72,7 @@ TEST(HarmonicEdit, AWaveBeyondFullScaleIsScaledDownAndTheOffsetAndScaleAreTheVie
     EXPECT_EQ(*std::max_element(loud.begin(), loud.end()), 500);
     EXPECT_NEAR(harmonicDecibels(loud, 1) - harmonicDecibels(loud, 3), 0.0, 0.05);
     EXPECT_LT(harmonicDecibels(loud, 5), -60.0);
+    EXPECT_EQ(withHarmonicLevel(Wave {}, 2, HUGE_VAL), fitToFullScale(partial(2, 500)));
 
     Wave lifted = kSine;
     for (int& sample : lifted)

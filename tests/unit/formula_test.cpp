@@ -15,9 +15,10 @@ using Spots = std::map<std::pair<int, int>, int>;
 
 TEST(Formula, GivesTheseSamplesOrRefusesSayingWhatAndWhere)
 {
-    const std::string functions = "(floor(2.7) + fmod(-7, 3) + 2 * 5 % 3 + sgn(-3) + sign(2)"
-                                  " + min(1, 2) + max(3, 4) + abs(-1) + sqrt(4) + log(e) + exp(0)"
-                                  " + cos(0) + tan(0) + (1 >= 1) + (1 != 1) + (2 == 2)) / 100";
+    const std::string functions
+        = "(floor(2.7) + fmod(-7, 3) + 2 * 5 % 3 + sgn(-3) + sgn(0) + sign(2)"
+          " + min(1, 2) + max(3, 4) + abs(-1) + sqrt(4) + log(e) + exp(0)"
+          " + cos(0) + tan(0) + (1 >= 1) + (1 != 1) + (2 == 2)) / 100";
     const std::vector<std::tuple<FormulaRequest, std::variant<Spots, std::string>>> cases = {
         // The README's examples. The first peaks at sample 4: 0.943 of full scale.
         {{"sin(2*pi*x) + sin(6*pi*x)/3", 7, 7, kNormalize},

@@ -8,7 +8,7 @@ set -euo pipefail
 build_packages=(
     g++ cmake ninja-build make
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    qt6-multimedia-dev libsndfile1-dev
+    qt6-multimedia-dev libsndfile1-dev libmuparser-dev
     fonts-liberation2
     dpkg-dev
 )

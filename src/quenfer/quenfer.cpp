@@ -5,6 +5,7 @@
 #include "files/memory_image.h"
 #include "files/wavetable_file.h"
 #include "files/word_array.h"
+#include "ondulix_version.h"
 #include "quenfer/quenfer_options.h"
 
 #include <ostream>
@@ -13,7 +14,7 @@ namespace ondulix {
 
 namespace {
 
-constexpr const char* kVersion = "quenfer 0.0.5 (Ondulix)\n";
+constexpr const char* kVersion = "quenfer " ONDULIX_VERSION " (Ondulix)\n";
 
 std::string placeOf(const std::string& file, int line)
 {

@@ -144,7 +144,9 @@ TEST(MemoryImage, EachFormatWritesAllWordsInItsWidthAndEncoding)
         {10, twos, F::Readmemb, "@000\n0111111111\n1000000001\n0000000001\n", 1058},
         {10, offset, F::Mif, "\t000 : 3FF;\n\t001 : 001;\n\t002 : 201;\n\t003 : 200;\n", 1032},
         {32, twos, F::Coe, "7FFFFFFF,\n80000001,\n00418937,\n00000000,\n", 1028},
-        {10, twos, F::Readmemh, "@020\n100\n000\n", 1058}};
+        {10, twos, F::Readmemh, "@020\n100\n000\n", 1058},
+        {8, twos, F::Mif, "\t020 : 40;\n\t021 : 00;\n", 1032},
+        {8, twos, F::Coe, "00,\n00;\n", 1028}};
     for (const auto& [bits, encoding, format, words, lines] : cases) {
         const std::string text = memoryImageText(table, {bits, encoding}, format, "w.csv");
         EXPECT_NE(text.find(words), std::string::npos) << words;

@@ -15,7 +15,7 @@ build_packages=(
 test_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xdotool xclip imagemagick x11-utils xauth
-    iverilog
+    iverilog hyperfine
     desktop-file-utils
     clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils sox

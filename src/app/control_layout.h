@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ondulix_version.h"
+
 #include <QRect>
 #include <array>
 
@@ -72,7 +74,7 @@ constexpr Twips optWave(int index)
 inline constexpr std::array<const char*, kPresetCount> kPresetNames {"Reset", "Square", "Sine",
     "Ramp2", "Ramp1", "Traingle", "Double Sine", "Random Existing", "Random"};
 
-inline constexpr const char* kWindowTitle = "Ondulix - (Rev.0.0.5 -  2006/05/11)";
+inline constexpr const char* kWindowTitle = "Ondulix - (Rev." ONDULIX_VERSION " -  2006/05/11)";
 inline constexpr const char* kCreditText
     = "Ondulix\nwaveform pattern designer\n32 samples x 32 lines";
 

@@ -19,19 +19,13 @@ TEST(AudioOutput, WithoutSoundEachReasonArrivesOnceAfterStart)
     QTemporaryDir empty;
     QTemporaryDir impostor;
     QFile notAPlugin(impostor.filePath(QStringLiteral(SOUND_PLUGIN_FILE)));
-    ASSERT_TRUE(notAPlugin.open(QIODevice::WriteOnly));
-    notAPlugin.write("not a shared object");
+    ASSERT_TRUE(notAPlugin.open(QIODevice::WriteOnly) && notAPlugin.write("not a library") > 0);
     notAPlugin.close();
-    const struct
-    {
-        QStringList folders;
-        QString reason;
-    } cases[] = {
-        {{empty.path()}, QStringLiteral("The sound plugin " SOUND_PLUGIN_FILE " is in none of ")},
-        {{empty.path(), impostor.path()}, QStringLiteral("The sound plugin did not load: ")},
+    const std::pair<QStringList, QString> cases[] = {
+        {{empty.path()}, "The sound plugin " SOUND_PLUGIN_FILE " is in none of "},
+        {{empty.path(), impostor.path()}, "The sound plugin did not load: "},
         // Found past the impostor, it asks Qt Multimedia, which finds no sound server here.
-        {{impostor.path(), QStringLiteral(SOUND_PLUGIN_DIR)},
-            QStringLiteral("Qt finds no audio output device.")},
+        {{impostor.path(), SOUND_PLUGIN_DIR}, "Qt finds no audio output device."},
     };
     for (const auto& [folders, reason] : cases) {
         QCoreApplication::setLibraryPaths(folders);
@@ -42,10 +36,9 @@ TEST(AudioOutput, WithoutSoundEachReasonArrivesOnceAfterStart)
         EXPECT_EQ(unavailable.count(), 0) << "reported from inside start()";
         ASSERT_TRUE(unavailable.wait(5000)) << reason.toStdString();
         EXPECT_EQ(unavailable.count(), 1);
-        const QString said = unavailable.at(0).at(0).toString();
-        EXPECT_TRUE(said.startsWith(reason)) << said.toStdString();
-        EXPECT_FALSE(output.isPlaying());
-        EXPECT_FALSE(oscillator->isOn());
+        EXPECT_TRUE(unavailable[0][0].toString().startsWith(reason))
+            << unavailable[0][0].toString().toStdString();
+        EXPECT_FALSE(output.isPlaying() || oscillator->isOn());
     }
 }
 

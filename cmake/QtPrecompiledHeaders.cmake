@@ -6,7 +6,14 @@ set(ONDULIX_QT_PRECOMPILED_HEADERS
     <QAction> <QApplication> <QDir> <QFileInfo> <QKeyEvent> <QLabel> <QMenu> <QMessageBox>
     <QMouseEvent> <QObject> <QPainter> <QScrollBar> <QString> <QTimer> <QWidget>)
 
-# ondulix_precompile_qt_headers(TARGET [MORE_HEADERS...])
+# ondulix_precompile_qt_headers(TARGET): for a library of several sources.
 function(ondulix_precompile_qt_headers target)
-    target_precompile_headers(${target} PRIVATE ${ONDULIX_QT_PRECOMPILED_HEADERS} ${ARGN})
+    target_precompile_headers(${target} PRIVATE ${ONDULIX_QT_PRECOMPILED_HEADERS})
+endfunction()
+
+# ondulix_reuse_qt_headers(TARGET): for a program on ondulix_app with a few sources, whose own
+# precompiled header would cost more than it saves. The macros it adds (QT_TESTLIB_LIB and the
+# like) appear in none of these headers, which is what GCC asks for a header to be reused.
+function(ondulix_reuse_qt_headers target)
+    target_precompile_headers(${target} REUSE_FROM ondulix_app)
 endfunction()

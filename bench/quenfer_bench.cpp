@@ -36,7 +36,7 @@ void BM_MemoryImageText(benchmark::State& state)
 {
     const PatternTable table = fullTable();
     for (auto _ : state)
-        benchmark::DoNotOptimize(memoryImageText(table, {}));
+        benchmark::DoNotOptimize(memoryImageText(table, {}, MemoryFormat::Readmemh, "table.csv"));
 }
 BENCHMARK(BM_MemoryImageText);
 

@@ -19,8 +19,9 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # dpkg-shlibdeps finds the libraries the programs link (Qt 6 widgets and gui, which brings the
 # X11 platform plugin, and the C++ runtime); it cannot see the font the window asks for by name.
-# Qt Multimedia, whose plugins play the sound preview, and libsndfile, which writes wavetables,
-# are named too, so that the package asks for them whichever of the programs links them.
+# Qt Multimedia, whose plugins play the sound preview, libsndfile, which reads and writes audio
+# files and is loaded only then, so that no program links it, and muParser, which reads
+# formulas, are named too.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6multimedia6, libsndfile1")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6multimedia6, libsndfile1, libmuparser2v5")
 include(CPack)

@@ -8,14 +8,14 @@ set -euo pipefail
 build_packages=(
     g++ cmake ninja-build make
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    qt6-multimedia-dev libsndfile1-dev
+    qt6-multimedia-dev libsndfile1-dev libmuparser-dev
     fonts-liberation2
     dpkg-dev
 )
 test_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xdotool xclip imagemagick x11-utils xauth
-    iverilog
+    iverilog hyperfine
     desktop-file-utils
     clang libclang-rt-14-dev
     pulseaudio pulseaudio-utils sox

@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "ondulix_version.h"
+
 namespace ondulix {
 
 namespace {
@@ -10,7 +12,7 @@ constexpr const char* kUsage = "Usage: ondulix [FILE.csv]\n"
                                "  FILE.csv     open this pattern file at the start\n"
                                "  --help       print this help and exit\n"
                                "  --version    print the version and exit\n";
-constexpr const char* kVersion = "ondulix 0.0.5\n";
+constexpr const char* kVersion = "ondulix " ONDULIX_VERSION "\n";
 
 CommandLine refusal(const std::string& reason)
 {

@@ -1,5 +1,6 @@
 #include "app/compiler_commands.h"
 
+#include "files/atomic_file.h"
 #include "files/compiler_command.h"
 #include "files/settings_file.h"
 #include "platform/atomic_save.h"
@@ -67,6 +68,13 @@ std::optional<CompileRun> makeMemFile(FileServices& services, const QString& com
         QStringLiteral("Select Mem to Compile to"), QStringLiteral("mem"));
     if (!memFile)
         return std::nullopt;
+    // The compiler would replace its own input: another name or a link for the file counts too.
+    if (isSameFile(toNativePath(*csvFile), toNativePath(*memFile))) {
+        services.messages.tell(QStringLiteral("\"%1\" is the CSV file to compile; the memory file "
+                                              "must be another file, or the table would be lost.")
+                                   .arg(*memFile));
+        return std::nullopt;
+    }
 
     const CompilerCommand command
         = compilerCommand(native(compilerPath), native(*csvFile), native(*memFile));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ondulix_version.h"
+
 #include <QRect>
 
 // Where every control of the window stands, in twips (15 to a pixel at 96 dpi), and the texts
@@ -50,7 +52,7 @@ constexpr Twips vSlide(int index)
     return {120 + 120 * index, 3960, 135, 3700};
 }
 
-inline constexpr const char* kWindowTitle = "Ondulix - (Rev.0.0.5 -  2006/05/11)";
+inline constexpr const char* kWindowTitle = "Ondulix - (Rev." ONDULIX_VERSION " -  2006/05/11)";
 inline constexpr const char* kCreditText
     = "Ondulix\nwaveform pattern designer\n32 samples x 32 lines";
 

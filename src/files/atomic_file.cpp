@@ -1,64 +1,90 @@
 #include "files/atomic_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "files/system_files.h"
+
+#include <random>
 
 namespace ondulix {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-std::string systemReason()
-{
-    return std::strerror(errno);
-}
+// The system's own limit on links followed in one name; a longer chain is taken for a loop.
+constexpr int kLinkHops = 40;
+// Names already taken are met only by chance, or when temporary files of crashed runs pile up.
+constexpr int kNameTries = 100;
 
-bool writeAll(int fd, std::string_view bytes)
+// The file that `path` leads to: each symbolic link is followed to its target, which need not
+// exist yet. Nothing when the chain is a loop.
+std::optional<fs::path> throughLinks(fs::path path)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+    for (int hop = 0; hop < kLinkHops; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(path, error)))
+            return path;
+        const fs::path target = fs::read_symlink(path, error);
+        if (error)
+            return path; // the writing will meet the same fault and name it
+        path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    return true;
+    return std::nullopt;
 }
 
-mode_t newFileMode()
+// A name beside the target, hidden from a plain listing, that ends in six random characters.
+fs::path temporaryName(const fs::path& target)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    static constexpr char kLetters[]
+        = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string name = "." + target.filename().string() + ".";
+    for (int i = 0; i < 6; ++i)
+        name += kLetters[pick(random)];
+    return target.parent_path() / name;
+}
+
+std::optional<fs::perms> permissionsToKeep(const fs::path& target)
+{
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (error || !fs::is_regular_file(status))
+        return std::nullopt;
+    return status.permissions() & fs::perms::all;
 }
 
 } // namespace
 
-std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes)
+std::optional<std::string> writeFileAtomically(const fs::path& path, std::string_view bytes)
 {
-    const std::filesystem::path target(path);
-    if (target.filename().empty())
+    if (path.filename().empty())
         return std::string("no file name given");
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const std::optional<fs::path> target = throughLinks(path);
+    if (!target)
+        return std::make_error_code(std::errc::too_many_symbolic_link_levels).message();
+    const std::optional<fs::perms> kept = permissionsToKeep(*target);
 
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return systemReason();
-    std::optional<std::string> failure;
-    if (::fchmod(fd, newFileMode()) != 0 || !writeAll(fd, bytes) || ::fsync(fd) != 0)
-        failure = systemReason();
-    if (::close(fd) != 0 && !failure)
-        failure = systemReason();
-    if (!failure && ::rename(temporary.c_str(), path.c_str()) != 0)
-        failure = systemReason();
-    if (failure)
-        ::unlink(temporary.c_str());
-    return failure;
+    for (int attempt = 0; attempt < kNameTries; ++attempt) {
+        const fs::path temporary = temporaryName(*target);
+        const system_files::NewFile written = system_files::writeNewFile(temporary, bytes, kept);
+        if (written.nameTaken)
+            continue;
+        std::optional<std::string> failure = written.failure;
+        if (!failure)
+            failure = system_files::replaceFile(temporary, *target);
+        if (failure && written.created) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+        }
+        return failure;
+    }
+    return std::make_error_code(std::errc::file_exists).message();
+}
+
+bool isSameFile(const fs::path& a, const fs::path& b)
+{
+    std::error_code error;
+    return fs::equivalent(a, b, error);
 }
 
 } // namespace ondulix

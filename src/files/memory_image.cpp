@@ -1,24 +1,14 @@
 #include "files/memory_image.h"
 
-#include "files/word_array.h"
-
-#include "wave/number_text.h"
-
 #include <algorithm>
-#include <cmath>
 #include <sstream>
+#include <vector>
 
 namespace ondulix {
 
 namespace {
 
-constexpr double kFullScale = 0.5;
 constexpr int kAddressHexDigits = 3; // 1024 addresses: 000 .. 3FF
-
-std::int64_t largestWord(int bits)
-{
-    return (std::int64_t {1} << (bits - 1)) - 1;
-}
 
 std::string digits(std::uint64_t value, int base, int width)
 {
@@ -47,60 +37,54 @@ std::string printable(const std::string& name)
     return text;
 }
 
-std::string describe(const MemoryImageOptions& options)
+std::string verilogText(const std::vector<std::uint64_t>& words, const WordFormat& format,
+    MemoryFormat kind, const std::string& source)
 {
+    const bool hex = kind == MemoryFormat::Readmemh;
     std::ostringstream text;
-    text << kMemoryDepth << " words of " << options.bits << " bits, "
-         << (options.encoding == WordEncoding::TwosComplement ? "two's complement"
-                                                              : "offset binary");
-    return text.str();
-}
-
-std::string verilogText(const std::vector<std::uint64_t>& words, const MemoryImageOptions& options)
-{
-    const bool hex = options.format == MemoryFormat::Readmemh;
-    std::ostringstream text;
-    text << "// Ondulix memory image of " << printable(options.sourceName) << '\n'
-         << "// " << describe(options) << '\n';
+    text << "// Ondulix memory image of " << printable(source) << '\n'
+         << "// " << wordsDescription(format) << '\n';
     for (int address = 0; address < kMemoryDepth; ++address) {
         if (address % 32 == 0)
             text << '@' << digits(static_cast<std::uint64_t>(address), 16, kAddressHexDigits)
                  << '\n';
         const std::uint64_t word = words[static_cast<std::size_t>(address)];
-        text << (hex ? digits(word, 16, hexWidth(options.bits)) : digits(word, 2, options.bits))
+        text << (hex ? digits(word, 16, hexWidth(format.bits)) : digits(word, 2, format.bits))
              << '\n';
     }
     return text.str();
 }
 
-std::string mifText(const std::vector<std::uint64_t>& words, const MemoryImageOptions& options)
+std::string mifText(
+    const std::vector<std::uint64_t>& words, const WordFormat& format, const std::string& source)
 {
     std::ostringstream text;
-    text << "-- Ondulix memory image of " << printable(options.sourceName) << '\n'
-         << "-- " << describe(options) << '\n'
-         << "WIDTH=" << options.bits << ";\n"
+    text << "-- Ondulix memory image of " << printable(source) << '\n'
+         << "-- " << wordsDescription(format) << '\n'
+         << "WIDTH=" << format.bits << ";\n"
          << "DEPTH=" << kMemoryDepth << ";\n"
          << "ADDRESS_RADIX=HEX;\n"
          << "DATA_RADIX=HEX;\n"
          << "CONTENT BEGIN\n";
     for (int address = 0; address < kMemoryDepth; ++address) {
         text << '\t' << digits(static_cast<std::uint64_t>(address), 16, kAddressHexDigits) << " : "
-             << digits(words[static_cast<std::size_t>(address)], 16, hexWidth(options.bits))
+             << digits(words[static_cast<std::size_t>(address)], 16, hexWidth(format.bits))
              << ";\n";
     }
     text << "END;\n";
     return text.str();
 }
 
-std::string coeText(const std::vector<std::uint64_t>& words, const MemoryImageOptions& options)
+std::string coeText(
+    const std::vector<std::uint64_t>& words, const WordFormat& format, const std::string& source)
 {
     std::ostringstream text;
-    text << "; Ondulix memory image of " << printable(options.sourceName) << '\n'
-         << "; " << describe(options) << '\n'
+    text << "; Ondulix memory image of " << printable(source) << '\n'
+         << "; " << wordsDescription(format) << '\n'
          << "memory_initialization_radix=16;\n"
          << "memory_initialization_vector=\n";
     for (int address = 0; address < kMemoryDepth; ++address) {
-        text << digits(words[static_cast<std::size_t>(address)], 16, hexWidth(options.bits))
+        text << digits(words[static_cast<std::size_t>(address)], 16, hexWidth(format.bits))
              << (address + 1 < kMemoryDepth ? ",\n" : ";\n");
     }
     return text.str();
@@ -108,53 +92,17 @@ std::string coeText(const std::vector<std::uint64_t>& words, const MemoryImageOp
 
 } // namespace
 
-std::int64_t scaledWord(double value, int bits)
+std::string memoryImageText(const PatternTable& table, const WordFormat& words, MemoryFormat format,
+    const std::string& sourceName)
 {
-    if (std::isnan(value))
-        return 0;
-    const double limited = std::clamp(value, -kFullScale, kFullScale);
-    // |limited x 2| <= 1, so the product stays within the word and the cast is exact.
-    return static_cast<std::int64_t>(
-        roundHalfEven(limited * 2 * static_cast<double>(largestWord(bits))));
-}
-
-std::uint64_t encodedWord(std::int64_t word, int bits, WordEncoding encoding)
-{
-    const std::uint64_t mask = (std::uint64_t {1} << bits) - 1; // bits <= 32
-    if (encoding == WordEncoding::OffsetBinary)
-        word += std::int64_t {1} << (bits - 1);
-    return static_cast<std::uint64_t>(word) & mask;
-}
-
-std::vector<std::int64_t> memoryWords(const PatternTable& table, int bits)
-{
-    std::vector<std::int64_t> words;
-    words.reserve(kMemoryDepth);
-    for (int line = 1; line <= kPatternLineCount; ++line) {
-        for (int sample = 0; sample < 32; ++sample)
-            words.push_back(
-                scaledWord(readNumber(table.cell(line, kFirstSampleRow + sample)), bits));
-    }
-    return words;
-}
-
-std::string memoryImageText(const PatternTable& table, const MemoryImageOptions& options)
-{
-    if (options.format == MemoryFormat::CHeader)
-        return cHeaderText(table, options);
-    if (options.format == MemoryFormat::IntelHex)
-        return intelHexText(table, options);
-    std::vector<std::uint64_t> words;
-    words.reserve(kMemoryDepth);
-    for (const std::int64_t word : memoryWords(table, options.bits))
-        words.push_back(encodedWord(word, options.bits, options.encoding));
-    switch (options.format) {
+    const std::vector<std::uint64_t> encoded = encodedWords(table, words);
+    switch (format) {
     case MemoryFormat::Mif:
-        return mifText(words, options);
+        return mifText(encoded, words, sourceName);
     case MemoryFormat::Coe:
-        return coeText(words, options);
+        return coeText(encoded, words, sourceName);
     default:
-        return verilogText(words, options);
+        return verilogText(encoded, words, format, sourceName);
     }
 }
 

@@ -1,12 +1,13 @@
 #include "files/wavetable_file.h"
 
+#include "files/sndfile_library.h"
 #include "pattern/pattern_line.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <sndfile.h>
+#include <utility>
 
 namespace ondulix {
 
@@ -88,9 +89,43 @@ std::vector<float> heldFrames(const std::vector<float>& samples)
     return frames;
 }
 
-WavetableBytes failed(SNDFILE* file)
+// An open libsndfile handle, closed on every way out of the function that opened it.
+class SoundFile
 {
-    return {{}, std::string(sf_strerror(file))};
+public:
+    SoundFile(const SndfileFunctions& sf, SNDFILE* file)
+        : m_sf(sf)
+        , m_file(file)
+    { }
+    ~SoundFile()
+    {
+        if (m_file != nullptr)
+            m_sf.sf_close(m_file);
+    }
+    SoundFile(const SoundFile&) = delete;
+    SoundFile& operator=(const SoundFile&) = delete;
+
+    SNDFILE* get() const { return m_file; }
+    // Closing writes the header's sizes, so it can fail too.
+    bool close() { return m_sf.sf_close(std::exchange(m_file, nullptr)) == 0; }
+    // What went wrong last: on this file while it is open, else in the library as a whole.
+    WavetableBytes failure() const { return {{}, std::string(m_sf.sf_strerror(m_file))}; }
+
+private:
+    const SndfileFunctions& m_sf;
+    SNDFILE* m_file;
+};
+
+// The chunk must be set before the first sample is written, while the header is still open.
+bool setClmChunk(const SndfileFunctions& sf, SNDFILE* file)
+{
+    std::string clm = kClmChunkText;
+    SF_CHUNK_INFO chunk {};
+    std::memcpy(chunk.id, "clm ", 4);
+    chunk.id_size = 4;
+    chunk.datalen = static_cast<unsigned>(clm.size());
+    chunk.data = clm.data();
+    return sf.sf_set_chunk(file, &chunk) == SF_ERR_NO_ERROR;
 }
 
 } // namespace
@@ -120,40 +155,30 @@ std::string surgeWavetableBytes(const PatternTable& table)
 
 WavetableBytes wavWavetableBytes(const PatternTable& table)
 {
+    const SndfileLibrary& library = sndfileLibrary();
+    if (!library.failure.empty())
+        return {{}, library.failure};
+    const SndfileFunctions& sf = library.functions;
     SF_VIRTUAL_IO io {memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
     MemoryFile memory;
     SF_INFO info {};
     info.samplerate = kWavetableSampleRate;
     info.channels = 1;
     info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    SNDFILE* file = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
-    if (file == nullptr)
-        return failed(nullptr);
-
+    SoundFile file(sf, sf.sf_open_virtual(&io, SFM_WRITE, &info, &memory));
+    if (file.get() == nullptr)
+        return file.failure();
     // The PEAK chunk would carry the time of writing: without it, a table gives the same bytes
     // every time.
-    sf_command(file, SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
-    // The chunk must be set before the first sample is written, while the header is still open.
-    std::string clm = kClmChunkText;
-    SF_CHUNK_INFO chunk {};
-    std::memcpy(chunk.id, "clm ", 4);
-    chunk.id_size = 4;
-    chunk.datalen = static_cast<unsigned>(clm.size());
-    chunk.data = clm.data();
-    if (sf_set_chunk(file, &chunk) != SF_ERR_NO_ERROR) {
-        WavetableBytes failure = failed(file);
-        sf_close(file);
-        return failure;
-    }
+    sf.sf_command(file.get(), SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
+    if (!setClmChunk(sf, file.get()))
+        return file.failure();
     const std::vector<float> frames = heldFrames(wavetableSamples(table));
     const auto count = static_cast<sf_count_t>(frames.size());
-    if (sf_write_float(file, frames.data(), count) != count) {
-        WavetableBytes failure = failed(file);
-        sf_close(file);
-        return failure;
-    }
-    if (sf_close(file) != 0)
-        return failed(nullptr);
+    if (sf.sf_write_float(file.get(), frames.data(), count) != count)
+        return file.failure();
+    if (!file.close())
+        return file.failure();
     return {std::move(memory.bytes), std::nullopt};
 }
 

@@ -1,8 +1,8 @@
 #include "files/word_array.h"
 
 #include <algorithm>
-#include <iterator>
 #include <sstream>
+#include <vector>
 
 namespace ondulix {
 
@@ -12,33 +12,39 @@ constexpr int kWordsPerLine = 32;
 constexpr int kValuesPerRow = 8; // keeps a line of 32-bit values readable
 constexpr std::size_t kHexRecordBytes = 16;
 
-// C99 and C++11 keywords, as the header must compile as both, and the types it names.
-constexpr std::string_view kKeywords[] = {"_Bool", "_Complex", "_Imaginary", "alignas", "alignof",
-    "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break", "case", "catch", "char",
-    "char16_t", "char32_t", "class", "compl", "const", "const_cast", "constexpr", "continue",
-    "decltype", "default", "delete", "do", "double", "dynamic_cast", "else", "enum", "explicit",
-    "export", "extern", "false", "float", "for", "friend", "goto", "if", "inline", "int", "long",
-    "mutable", "namespace", "new", "noexcept", "not", "not_eq", "nullptr", "operator", "or",
-    "or_eq", "private", "protected", "public", "register", "reinterpret_cast", "restrict", "return",
-    "short", "signed", "sizeof", "static", "static_assert", "static_cast", "struct", "switch",
-    "template", "this", "thread_local", "throw", "true", "try", "typedef", "typeid", "typename",
-    "union", "unsigned", "using", "virtual", "void", "volatile", "wchar_t", "while", "xor",
-    "xor_eq", "int8_t", "int16_t", "int32_t", "uint8_t", "uint16_t", "uint32_t"};
-
-bool isLetter(char c)
+// The size in bytes of the array's type: 1, 2 or 4.
+int elementBytes(int bits)
 {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    return bits <= 8 ? 1 : bits <= 16 ? 2 : 4;
 }
 
-bool isDigit(char c)
+std::string typeName(const WordFormat& words)
 {
-    return c >= '0' && c <= '9';
+    const std::string bits = std::to_string(elementBytes(words.bits) * 8);
+    return (words.encoding == WordEncoding::OffsetBinary ? "uint" : "int") + bits + "_t";
 }
 
-std::string typeName(const MemoryImageOptions& options)
+// The 1024 values as the array's type holds them: the signed word, or with offset binary its
+// bit pattern, which is never negative.
+std::vector<std::int64_t> arrayValues(const PatternTable& table, const WordFormat& words)
 {
-    const std::string bits = std::to_string(arrayElementBytes(options.bits) * 8);
-    return (options.encoding == WordEncoding::OffsetBinary ? "uint" : "int") + bits + "_t";
+    if (words.encoding == WordEncoding::TwosComplement)
+        return memoryWords(table, words.bits);
+    const std::vector<std::uint64_t> encoded = encodedWords(table, words);
+    return {encoded.begin(), encoded.end()};
+}
+
+std::string arrayBytes(const PatternTable& table, const WordFormat& words)
+{
+    const int size = elementBytes(words.bits);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(kMemoryDepth * size));
+    for (const std::int64_t value : arrayValues(table, words)) {
+        const auto pattern = static_cast<std::uint64_t>(value); // two's complement: sign-extended
+        for (int i = 0; i < size; ++i)
+            bytes += static_cast<char>((pattern >> (8 * i)) & 0xFF);
+    }
+    return bytes;
 }
 
 // The source name goes into a block comment: no control character may end its line, and no
@@ -56,9 +62,11 @@ std::string commentText(const std::string& name)
     return text;
 }
 
+// The program's own prefix keeps the guard apart from the user's headers, which may well have a
+// CONFIG_H or TABLE_H of their own.
 std::string guardName(const std::string& arrayName)
 {
-    std::string guard = arrayName + "_H";
+    std::string guard = "ONDULIX_" + arrayName + "_H";
     std::transform(guard.begin(), guard.end(), guard.begin(),
         [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
     return guard;
@@ -90,59 +98,20 @@ std::string hexRecord(std::size_t address, unsigned type, std::string_view data)
 
 } // namespace
 
-int arrayElementBytes(int bits)
+std::string cHeaderText(const PatternTable& table, const WordFormat& words,
+    const std::string& arrayName, const std::string& sourceName)
 {
-    return bits <= 8 ? 1 : bits <= 16 ? 2 : 4;
-}
-
-bool isArrayName(std::string_view name)
-{
-    if (name.empty() || !isLetter(name.front()))
-        return false;
-    if (!std::all_of(name.begin(), name.end(), [](char c) { return isLetter(c) || isDigit(c); }))
-        return false;
-    return std::find(std::begin(kKeywords), std::end(kKeywords), name) == std::end(kKeywords);
-}
-
-std::vector<std::int64_t> arrayValues(const PatternTable& table, const MemoryImageOptions& options)
-{
-    std::vector<std::int64_t> values = memoryWords(table, options.bits);
-    if (options.encoding == WordEncoding::OffsetBinary) {
-        for (std::int64_t& value : values)
-            value = static_cast<std::int64_t>(encodedWord(value, options.bits, options.encoding));
-    }
-    return values;
-}
-
-std::string arrayBytes(const PatternTable& table, const MemoryImageOptions& options)
-{
-    const int size = arrayElementBytes(options.bits);
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(kMemoryDepth * size));
-    for (const std::int64_t value : arrayValues(table, options)) {
-        const auto pattern
-            = static_cast<std::uint64_t>(value); // two's complement, so sign-extended
-        for (int i = 0; i < size; ++i)
-            bytes += static_cast<char>((pattern >> (8 * i)) & 0xFF);
-    }
-    return bytes;
-}
-
-std::string cHeaderText(const PatternTable& table, const MemoryImageOptions& options)
-{
-    const std::string type = typeName(options);
-    const std::string guard = guardName(options.arrayName);
-    const char* suffix = options.encoding == WordEncoding::OffsetBinary ? "u" : "";
-    const std::vector<std::int64_t> values = arrayValues(table, options);
+    const std::string type = typeName(words);
+    const std::string guard = guardName(arrayName);
+    const char* suffix = words.encoding == WordEncoding::OffsetBinary ? "u" : "";
+    const std::vector<std::int64_t> values = arrayValues(table, words);
 
     std::ostringstream text;
-    text << "/* Ondulix wavetable of " << commentText(options.sourceName) << "\n * " << kMemoryDepth
-         << " words of " << options.bits << " bits, "
-         << (options.encoding == WordEncoding::TwosComplement ? "two's complement"
-                                                              : "offset binary")
-         << ", as " << type << ": " << options.arrayName << "[line - 1][sample - 1]. */\n"
+    text << "/* Ondulix wavetable of " << commentText(sourceName) << "\n * "
+         << wordsDescription(words) << ", as " << type << ": " << arrayName
+         << "[line - 1][sample - 1]. */\n"
          << "#ifndef " << guard << "\n#define " << guard << "\n\n#include <stdint.h>\n\n"
-         << "static const " << type << ' ' << options.arrayName << "[32][32] = {\n";
+         << "static const " << type << ' ' << arrayName << "[32][32] = {\n";
     for (int line = 0; line < kMemoryDepth / kWordsPerLine; ++line) {
         text << "    { /* line " << line + 1 << " */";
         for (int sample = 0; sample < kWordsPerLine; ++sample) {
@@ -156,11 +125,11 @@ std::string cHeaderText(const PatternTable& table, const MemoryImageOptions& opt
     return text.str();
 }
 
-std::string intelHexText(const PatternTable& table, const MemoryImageOptions& options)
+std::string intelHexText(const PatternTable& table, const WordFormat& words)
 {
     constexpr unsigned kDataRecord = 0x00;
     constexpr unsigned kEndOfFileRecord = 0x01;
-    const std::string bytes = arrayBytes(table, options);
+    const std::string bytes = arrayBytes(table, words);
     std::string text;
     for (std::size_t address = 0; address < bytes.size(); address += kHexRecordBytes)
         text += hexRecord(

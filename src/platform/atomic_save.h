@@ -6,9 +6,9 @@
 
 namespace ondulix {
 
-// Writes a file the user owns so that it is either wholly new or wholly as before: the bytes go
-// to a temporary file beside it, which then replaces it. Returns the system's reason when the
-// save failed (a read-only folder, a folder in the file's place, a full disk), nothing on success.
+// Writes a file the user owns so that it is either wholly new or wholly as before, through the
+// program's one atomic writer (files/atomic_file.h). Returns the system's reason when the save
+// failed (a read-only folder, a folder in the file's place, a full disk), nothing on success.
 std::optional<QString> saveAtomically(const QString& path, const QByteArray& bytes);
 
 } // namespace ondulix

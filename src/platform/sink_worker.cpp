@@ -1,9 +1,8 @@
 #include "platform/sink_worker.h"
 
+#include "platform/sound_backend.h"
 #include "sound/chip_oscillator.h"
 
-#include <QAudioSink>
-#include <QMediaDevices>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -14,41 +13,12 @@ namespace ondulix {
 
 namespace {
 
-constexpr int kBytesPerFrame = 2;
-// Short enough that Stop and a changed wave are heard at once, long enough for the PulseAudio
-// sink's 20 ms pull timer; without it the server's default of seconds applies.
-constexpr int kBufferMilliseconds = 60;
 // The fade-out must have left the buffer before the stream closes: the buffer, one pull
 // period and the fade itself, with room to spare.
 constexpr int kCloseDelayMilliseconds = 150;
+constexpr int kBytesPerFrame = 2;
 constexpr int kChunkFrames = 512;
 constexpr int kPrebufferBytes = 2 * ChipOscillator::kFrameRate / 1000 * 20 * kBytesPerFrame;
-
-QAudioFormat previewFormat()
-{
-    QAudioFormat format;
-    format.setSampleRate(ChipOscillator::kFrameRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
-}
-
-QString errorName(QAudio::Error error)
-{
-    switch (error) {
-    case QAudio::NoError:
-        return QStringLiteral("no error");
-    case QAudio::OpenError:
-        return QStringLiteral("the stream could not be opened");
-    case QAudio::IOError:
-        return QStringLiteral("the stream could not be written");
-    case QAudio::UnderrunError:
-        return QStringLiteral("the stream ran out of data");
-    case QAudio::FatalError:
-        return QStringLiteral("the audio device failed");
-    }
-    return QStringLiteral("unknown error %1").arg(int(error));
-}
 
 } // namespace
 
@@ -82,9 +52,10 @@ qint64 OscillatorDevice::readData(char* data, qint64 maxSize)
     return done;
 }
 
-SinkWorker::SinkWorker(std::shared_ptr<ChipOscillator> oscillator)
-    : m_oscillator(std::move(oscillator))
-    , m_device(new OscillatorDevice(*m_oscillator, this))
+SinkWorker::SinkWorker(SoundBackend& backend, std::shared_ptr<ChipOscillator> oscillator)
+    : m_backend(backend)
+    , m_oscillator(std::move(oscillator))
+    , m_frames(new OscillatorDevice(*m_oscillator, this))
     , m_closeTimer(this)
 {
     m_closeTimer.setSingleShot(true);
@@ -94,59 +65,38 @@ SinkWorker::SinkWorker(std::shared_ptr<ChipOscillator> oscillator)
 
 SinkWorker::~SinkWorker()
 {
-    if (m_sink)
-        m_sink->stop();
+    close();
 }
 
-void SinkWorker::open()
+void SinkWorker::open(const QVariant& output)
 {
     m_closeTimer.stop();
-    if (m_sink) {
-        emit opened();
-        return;
+    if (!m_stream) {
+        StreamStart start = m_backend.startStream(
+            output, *m_frames, [this](const QString& reason) { onStreamFailed(reason); });
+        if (!start.stream) {
+            emit failed(start.failure);
+            return;
+        }
+        m_stream = std::move(start.stream);
     }
-    // Explicitly the default: left to itself, Qt 6.4 takes the first output it lists.
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        emit failed(QStringLiteral("Qt finds no audio output device."));
-        return;
-    }
-    m_deviceName = device.description();
-    m_sink = new QAudioSink(device, previewFormat(), this);
-    m_sink->setBufferSize(ChipOscillator::kFrameRate / 1000 * kBufferMilliseconds * kBytesPerFrame);
-    connect(m_sink, &QAudioSink::stateChanged, this, &SinkWorker::onStateChanged);
-    m_sink->start(m_device);
-    // A failure may already have been handled by a state change from inside start().
-    if (m_sink && m_sink->error() != QAudio::NoError)
-        onStateChanged();
-    if (m_sink)
-        emit opened();
+    emit opened();
 }
 
 void SinkWorker::closeAfterFade()
 {
-    if (m_sink)
+    if (m_stream)
         m_closeTimer.start();
 }
 
 void SinkWorker::close()
 {
-    if (!m_sink)
-        return;
-    QAudioSink* sink = std::exchange(m_sink, nullptr);
-    sink->disconnect(this);
-    sink->stop();
-    sink->deleteLater();
+    m_closeTimer.stop();
+    m_stream.reset();
 }
 
-void SinkWorker::onStateChanged()
+void SinkWorker::onStreamFailed(const QString& reason)
 {
-    const QAudio::Error error = m_sink->error();
-    if (error == QAudio::NoError || error == QAudio::UnderrunError)
-        return;
-    const QString reason = QStringLiteral("Qt reports that on \"%1\" %2 (QAudio::Error %3).")
-                               .arg(m_deviceName, errorName(error))
-                               .arg(int(error));
     close();
     emit failed(reason);
 }

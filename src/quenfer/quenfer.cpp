@@ -4,6 +4,8 @@
 #include "files/csv_reader.h"
 #include "files/memory_image.h"
 #include "files/wavetable_file.h"
+#include "files/word_array.h"
+#include "ondulix_version.h"
 #include "quenfer/quenfer_options.h"
 
 #include <ostream>
@@ -12,19 +14,64 @@ namespace ondulix {
 
 namespace {
 
-constexpr const char* kVersion = "quenfer 0.0.5 (Ondulix)\n";
+constexpr const char* kVersion = "quenfer " ONDULIX_VERSION " (Ondulix)\n";
 
 std::string placeOf(const std::string& file, int line)
 {
     return line > 0 ? file + ":" + std::to_string(line) : file;
 }
 
+WavetableBytes made(std::string bytes)
+{
+    return {std::move(bytes), std::nullopt};
+}
+
 // The bytes of the file asked for; only a wavetable WAV can fail to be made.
 WavetableBytes outputBytes(const PatternTable& table, const QuenferCommandLine& command)
 {
-    if (command.wavetable)
-        return wavetableBytes(table, *command.wavetable);
-    return {memoryImageText(table, command.image), std::nullopt};
+    const WordFormat& words = command.words;
+    switch (command.format) {
+    case OutputFormat::Readmemh:
+        return made(memoryImageText(table, words, MemoryFormat::Readmemh, command.input));
+    case OutputFormat::Readmemb:
+        return made(memoryImageText(table, words, MemoryFormat::Readmemb, command.input));
+    case OutputFormat::Mif:
+        return made(memoryImageText(table, words, MemoryFormat::Mif, command.input));
+    case OutputFormat::Coe:
+        return made(memoryImageText(table, words, MemoryFormat::Coe, command.input));
+    case OutputFormat::CHeader:
+        return made(cHeaderText(table, words, command.arrayName, command.input));
+    case OutputFormat::IntelHex:
+        return made(intelHexText(table, words));
+    case OutputFormat::Wav:
+        return wavWavetableBytes(table);
+    case OutputFormat::SurgeWt:
+        return made(surgeWavetableBytes(table));
+    }
+    return {{}, "unknown output format"};
+}
+
+// Reads the pattern file and writes what it becomes; messages go to `err`.
+int compile(const QuenferCommandLine& command, std::ostream& err)
+{
+    const auto cannotWrite = [&](const std::string& reason) {
+        err << "quenfer: " << command.output << ": cannot write: " << reason << '\n';
+        return kQuenferRefused;
+    };
+    // Replacing the input would destroy the very file the image is made from.
+    if (isSameFile(command.input, command.output))
+        return cannotWrite("it is the input file " + command.input);
+    const CsvReadResult read = readCsvFile(command.input, PatternTable {});
+    if (const auto* error = std::get_if<CsvError>(&read)) {
+        err << "quenfer: " << placeOf(command.input, error->line) << ": " << error->reason << '\n';
+        return kQuenferRefused;
+    }
+    const WavetableBytes output = outputBytes(std::get<PatternTable>(read), command);
+    if (output.failure)
+        return cannotWrite(*output.failure);
+    if (const auto failure = writeFileAtomically(command.output, output.bytes))
+        return cannotWrite(*failure);
+    return kQuenferSuccess;
 }
 
 } // namespace
@@ -45,22 +92,7 @@ int runQuenfer(const std::vector<std::string>& arguments, std::ostream& out, std
     case QuenferAction::Compile:
         break;
     }
-
-    const CsvReadResult read = readCsvFile(command.input, PatternTable {});
-    if (const auto* error = std::get_if<CsvError>(&read)) {
-        err << "quenfer: " << placeOf(command.input, error->line) << ": " << error->reason << '\n';
-        return kQuenferRefused;
-    }
-    const WavetableBytes output = outputBytes(std::get<PatternTable>(read), command);
-    if (output.failure) {
-        err << "quenfer: " << command.output << ": cannot write: " << *output.failure << '\n';
-        return kQuenferRefused;
-    }
-    if (const auto failure = writeFileAtomically(command.output, output.bytes)) {
-        err << "quenfer: " << command.output << ": cannot write: " << *failure << '\n';
-        return kQuenferRefused;
-    }
-    return kQuenferSuccess;
+    return compile(command, err);
 }
 
 } // namespace ondulix

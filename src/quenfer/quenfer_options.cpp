@@ -1,50 +1,107 @@
 #include "quenfer/quenfer_options.h"
 
-#include "files/word_array.h"
+#include "files/c_array_name.h"
 
 #include <charconv>
+#include <optional>
 #include <string_view>
 
 namespace ondulix {
 
 namespace {
 
+using Problem = std::optional<std::string>;
+
 struct FormatName
 {
     std::string_view name;
-    MemoryFormat image;
-    std::optional<WavetableFormat> wavetable;
+    OutputFormat format;
 };
 
 constexpr FormatName kFormats[] = {
-    {"readmemh", MemoryFormat::Readmemh, std::nullopt},
-    {"readmemb", MemoryFormat::Readmemb, std::nullopt},
-    {"mif", MemoryFormat::Mif, std::nullopt},
-    {"coe", MemoryFormat::Coe, std::nullopt},
-    {"c", MemoryFormat::CHeader, std::nullopt},
-    {"ihex", MemoryFormat::IntelHex, std::nullopt},
-    {"wav", MemoryFormat::Readmemh, WavetableFormat::Wav},
-    {"wt", MemoryFormat::Readmemh, WavetableFormat::SurgeWt},
+    {"readmemh", OutputFormat::Readmemh},
+    {"readmemb", OutputFormat::Readmemb},
+    {"mif", OutputFormat::Mif},
+    {"coe", OutputFormat::Coe},
+    {"c", OutputFormat::CHeader},
+    {"ihex", OutputFormat::IntelHex},
+    {"wav", OutputFormat::Wav},
+    {"wt", OutputFormat::SurgeWt},
 };
 
-const FormatName* formatNamed(std::string_view name)
-{
-    for (const FormatName& format : kFormats) {
-        if (format.name == name)
-            return &format;
-    }
-    return nullptr;
-}
-
-std::optional<int> bitsNamed(std::string_view text)
+Problem takeBits(QuenferCommandLine& line, const std::string& text)
 {
     int bits = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), bits);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
-        return std::nullopt;
-    if (bits < kMinWordBits || bits > kMaxWordBits)
-        return std::nullopt;
-    return bits;
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || bits < kMinWordBits
+        || bits > kMaxWordBits)
+        return "--bits takes a whole number from 2 to 32, not '" + text + "'";
+    line.words.bits = bits;
+    return std::nullopt;
+}
+
+Problem takeFormat(QuenferCommandLine& line, const std::string& name)
+{
+    for (const FormatName& format : kFormats) {
+        if (format.name == name) {
+            line.format = format.format;
+            return std::nullopt;
+        }
+    }
+    return "--format takes readmemh, readmemb, mif, coe, c, ihex, wav or wt, not '" + name + "'";
+}
+
+Problem takeName(QuenferCommandLine& line, const std::string& name)
+{
+    if (const auto fault = arrayNameFault(name))
+        return "--name takes a C identifier that C and <stdint.h> leave free, not '" + name
+            + "': it " + *fault;
+    line.arrayName = name;
+    return std::nullopt;
+}
+
+Problem showHelp(QuenferCommandLine& line, const std::string&)
+{
+    line.action = QuenferAction::ShowHelp;
+    return std::nullopt;
+}
+
+Problem showVersion(QuenferCommandLine& line, const std::string&)
+{
+    line.action = QuenferAction::ShowVersion;
+    return std::nullopt;
+}
+
+Problem takeUnsigned(QuenferCommandLine& line, const std::string&)
+{
+    line.words.encoding = WordEncoding::OffsetBinary;
+    return std::nullopt;
+}
+
+struct Option
+{
+    std::string_view name;
+    bool takesValue; // as "--bits N" or "--bits=N"
+    Problem (*take)(QuenferCommandLine&, const std::string& value);
+};
+
+constexpr Option kOptions[] = {
+    {"--help", false, showHelp},
+    {"-h", false, showHelp},
+    {"--version", false, showVersion},
+    {"--unsigned", false, takeUnsigned},
+    {"--bits", true, takeBits},
+    {"--format", true, takeFormat},
+    {"--name", true, takeName},
+};
+
+const Option* optionNamed(std::string_view name)
+{
+    for (const Option& option : kOptions) {
+        if (option.name == name)
+            return &option;
+    }
+    return nullptr;
 }
 
 QuenferCommandLine refused(std::string problem)
@@ -55,8 +112,14 @@ QuenferCommandLine refused(std::string problem)
     return line;
 }
 
+bool isOption(const std::string& argument)
+{
+    return argument.size() >= 2 && argument.front() == '-';
+}
+
 } // namespace
 
+// Options apply in the order given; help and version end the reading where they stand.
 QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& arguments)
 {
     QuenferCommandLine line;
@@ -64,66 +127,35 @@ QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& argumen
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (optionsEnded || argument.size() < 2 || argument.rfind("-", 0) != 0) {
+        if (optionsEnded || !isOption(argument)) {
             files.push_back(argument);
             continue;
         }
-        if (argument == "--") {
-            optionsEnded = true;
+        optionsEnded = argument == "--";
+        if (optionsEnded)
             continue;
-        }
-        if (argument == "--help" || argument == "-h") {
-            line.action = QuenferAction::ShowHelp;
-            return line;
-        }
-        if (argument == "--version") {
-            line.action = QuenferAction::ShowVersion;
-            return line;
-        }
-        if (argument == "--unsigned") {
-            line.image.encoding = WordEncoding::OffsetBinary;
-            continue;
-        }
-        // --bits N, --bits=N, --format F, --format=F, --name IDENT, --name=IDENT
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        if (name != "--bits" && name != "--format" && name != "--name")
+        const Option* option = optionNamed(name);
+        if (option == nullptr || (!option->takesValue && equals != std::string::npos))
             return refused("unknown option '" + argument + "'");
         std::string value;
-        if (equals != std::string::npos) {
+        if (equals != std::string::npos)
             value = argument.substr(equals + 1);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
+        else if (option->takesValue && i + 1 == arguments.size())
             return refused("option '" + name + "' needs a value");
-        }
-        if (name == "--bits") {
-            const auto bits = bitsNamed(value);
-            if (!bits)
-                return refused("--bits takes a whole number from 2 to 32, not '" + value + "'");
-            line.image.bits = *bits;
-        } else if (name == "--name") {
-            if (!isArrayName(value))
-                return refused(
-                    "--name takes a C identifier that is not a keyword, not '" + value + "'");
-            line.image.arrayName = value;
-        } else {
-            const FormatName* format = formatNamed(value);
-            if (format == nullptr)
-                return refused("--format takes readmemh, readmemb, mif, coe, c, ihex, wav or wt, "
-                               "not '"
-                    + value + "'");
-            line.image.format = format->image;
-            line.wavetable = format->wavetable;
-        }
+        else if (option->takesValue)
+            value = arguments[++i];
+        if (const Problem problem = option->take(line, value))
+            return refused(*problem);
+        if (line.action != QuenferAction::Compile)
+            return line;
     }
-    if (files.size() != 2) {
+    if (files.size() != 2)
         return refused(files.size() < 2 ? "an input CSV file and an output file are needed"
                                         : "too many arguments");
-    }
     line.input = files[0];
     line.output = files[1];
-    line.image.sourceName = line.input;
     return line;
 }
 

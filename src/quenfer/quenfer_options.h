@@ -1,9 +1,7 @@
 #pragma once
 
-#include "files/memory_image.h"
-#include "files/wavetable_file.h"
-
-#include <optional>
+#include "files/memory_words.h"
+#include "files/word_array.h"
 
 #include <string>
 #include <vector>
@@ -18,11 +16,25 @@ enum class QuenferAction
     RefuseUsage
 };
 
+// The files quenfer writes: memory images for hardware, then wavetables for synthesizers.
+enum class OutputFormat
+{
+    Readmemh,
+    Readmemb,
+    Mif,
+    Coe,
+    CHeader,
+    IntelHex,
+    Wav,
+    SurgeWt
+};
+
 struct QuenferCommandLine
 {
     QuenferAction action = QuenferAction::Compile;
-    MemoryImageOptions image;
-    std::optional<WavetableFormat> wavetable; // set: a wavetable instead of a memory image
+    WordFormat words;
+    OutputFormat format = OutputFormat::Readmemh;
+    std::string arrayName = kDefaultArrayName; // the C header's array
     std::string input;
     std::string output;
     std::string problem; // what is wrong, for RefuseUsage

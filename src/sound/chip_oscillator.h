@@ -12,9 +12,18 @@ namespace ondulix {
 // period, with no interpolation, at 48000 frames a second, mono, signed 16-bit. A sample value v
 // plays as v / 1000 of full scale, as the program reads its samples.
 //
-// The event thread publishes waves and sets the pitch and whether it plays; the thread that
-// renders (the event thread or an audio thread, as the sound backend chooses) only reads them
-// through atomics and the snapshot, so rendering never waits and never allocates.
+// Threads: the event thread publishes waves and sets the pitch and whether it plays; one thread
+// at a time renders (the sound thread, or an audio thread of Qt's backend, as the backend
+// chooses). The renderer reads what the event thread sets only through the snapshot and two
+// atomics, so rendering never waits and never allocates; the phase and the fade level are the
+// renderer's alone. Qt 6.4's PulseAudio sink pulls on the sound thread, where streams are also
+// opened and closed; a backend that pulls on a thread of its own has stopped pulling when its
+// sink's stop() returns, which orders one stream's renders before the next one's.
+//
+// Memory order: the pitch and the on/off switch are relaxed. Each is one value complete in
+// itself, through which no other data is handed over (the wave goes through the snapshot, which
+// orders itself), so the only effect of a late view is that the renderer follows one call later,
+// a few milliseconds, which no one hears.
 class ChipOscillator
 {
 public:
@@ -26,15 +35,16 @@ public:
 
     ChipOscillator();
 
-    // Event thread.
+    // Event thread (the one writer of the snapshot).
     void publish(const WaveSteps& wave) { m_wave.publish(wave); }
     void setPitch(double hertz);
     void start() { m_on.store(true, std::memory_order_relaxed); }
     void stop() { m_on.store(false, std::memory_order_relaxed); }
     bool isOn() const { return m_on.load(std::memory_order_relaxed); }
 
-    // Rendering thread. The phase runs on from one call to the next and across a change of the
-    // wave or the pitch, so a new wave never jumps to the start of a period.
+    // Rendering thread (the one reader of the snapshot). The phase runs on from one call to the
+    // next and across a change of the wave or the pitch, so a new wave never jumps to the start of
+    // a period.
     void render(std::span<std::int16_t> frames);
 
 private:

@@ -10,13 +10,16 @@ WaveSnapshot::WaveSnapshot()
 void WaveSnapshot::publish(const WaveSteps& wave)
 {
     m_slots[m_writing] = wave;
-    // Release: the reader that takes this slot sees every value written into it.
+    // acq_rel, as the header explains: release hands the filled slot over, acquire takes back a
+    // slot the reader has finished with before it is filled next time.
     const unsigned previous = m_shared.exchange(m_writing | kFreshBit, std::memory_order_acq_rel);
     m_writing = previous & kSlotMask;
 }
 
 const WaveSteps& WaveSnapshot::latest()
 {
+    // Relaxed: this load only decides whether to swap, and gives access to no slot. A stale
+    // answer keeps the old wave for one more call; the exchange below does the ordering.
     if (m_shared.load(std::memory_order_relaxed) & kFreshBit) {
         const unsigned previous = m_shared.exchange(m_reading, std::memory_order_acq_rel);
         m_reading = previous & kSlotMask;

@@ -80,57 +80,67 @@ double readRadix(Cursor& cursor, int radix, int (*digitValue)(char))
 // place of the digits still add up when a field of a million digits offsets the exponent.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
-double readDecimal(Cursor& cursor)
+// Reads an optional sign; true for a minus.
+bool readSign(Cursor& cursor)
 {
-    bool negative = false;
-    if (cursor.peek() == '+' || cursor.peek() == '-') {
-        negative = cursor.peek() == '-';
-        cursor.advance();
-    }
+    const char c = cursor.peek();
+    if (c != '+' && c != '-')
+        return false;
+    cursor.advance();
+    return c == '-';
+}
 
-    // Significant digits without leading zeros, and where the point stands among them:
-    // the value is 0.<digits> x 10^pointShift.
+// Significant digits without leading zeros, and where the point stands among them: the value
+// is 0.<digits> x 10^pointShift.
+struct Mantissa
+{
     std::string digits;
     std::int64_t pointShift = 0;
+};
+
+Mantissa readMantissa(Cursor& cursor)
+{
+    Mantissa mantissa;
     bool seenPoint = false;
     for (;; cursor.advance()) {
         const char c = cursor.peek();
-        if (isDigit(c)) {
-            if (digits.empty() && c == '0') {
-                if (seenPoint)
-                    --pointShift;
-                continue;
-            }
-            digits.push_back(c);
-            if (!seenPoint)
-                ++pointShift;
-        } else if (c == '.' && !seenPoint) {
+        if (c == '.' && !seenPoint) {
             seenPoint = true;
+        } else if (!isDigit(c)) {
+            return mantissa;
+        } else if (mantissa.digits.empty() && c == '0') {
+            mantissa.pointShift -= seenPoint ? 1 : 0;
         } else {
-            break;
+            mantissa.digits.push_back(c);
+            mantissa.pointShift += seenPoint ? 0 : 1;
         }
     }
+}
 
-    std::int64_t exponent = 0;
+// "E", "e", "D" or "d", a sign and digits; 0 when there is no exponent marker.
+std::int64_t readExponent(Cursor& cursor)
+{
     const char marker = cursor.peek();
-    if (marker == 'E' || marker == 'e' || marker == 'D' || marker == 'd') {
-        cursor.advance();
-        bool negativeExponent = false;
-        if (cursor.peek() == '+' || cursor.peek() == '-') {
-            negativeExponent = cursor.peek() == '-';
-            cursor.advance();
-        }
-        for (; isDigit(cursor.peek()); cursor.advance())
-            exponent = std::min(exponent * 10 + (cursor.peek() - '0'), kExponentCap);
-        if (negativeExponent)
-            exponent = -exponent;
-    }
+    if (marker != 'E' && marker != 'e' && marker != 'D' && marker != 'd')
+        return 0;
+    cursor.advance();
+    const bool negative = readSign(cursor);
+    std::int64_t exponent = 0;
+    for (; isDigit(cursor.peek()); cursor.advance())
+        exponent = std::min(exponent * 10 + (cursor.peek() - '0'), kExponentCap);
+    return negative ? -exponent : exponent;
+}
 
-    if (digits.empty())
+double readDecimal(Cursor& cursor)
+{
+    const bool negative = readSign(cursor);
+    const Mantissa mantissa = readMantissa(cursor);
+    const std::int64_t exponent = readExponent(cursor);
+    if (mantissa.digits.empty())
         return 0.0;
 
-    const std::int64_t decimalExponent = pointShift + exponent;
-    const std::string text = "0." + digits + "e" + std::to_string(decimalExponent);
+    const std::int64_t decimalExponent = mantissa.pointShift + exponent;
+    const std::string text = "0." + mantissa.digits + "e" + std::to_string(decimalExponent);
     double magnitude = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), magnitude);
     if (result.ec == std::errc::result_out_of_range)

@@ -21,6 +21,28 @@ bool isWholeNumber(std::string_view field)
         && std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+constexpr int kGameBoyBits = 4;
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// The character that starts at `at`, whole: a message must not quote half of a UTF-8 sequence.
+std::string_view characterAt(std::string_view text, std::size_t at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return text.substr(at, length);
+}
+
 } // namespace
 
 int trackerLevel(int sample, int bits)
@@ -66,6 +88,34 @@ PastedWave readTrackerWave(std::string_view text, int bits)
     }
     if (fields.size() != kSampleCount)
         return countMessage(fields.size());
+    return wave;
+}
+
+std::string gameBoyText(const Wave& wave)
+{
+    std::string text;
+    for (const int sample : wave)
+        text += kHexDigits[trackerLevel(sample, kGameBoyBits)];
+    return text;
+}
+
+PastedWave readGameBoyWave(std::string_view text)
+{
+    Wave wave {};
+    std::size_t count = 0;
+    for (const std::string_view field : pasteFields(text)) {
+        for (std::size_t at = 0; at < field.size(); ++at, ++count) {
+            const int level = hexDigitValue(field[at]);
+            if (level < 0)
+                return valueMessage(
+                    "A hexadecimal digit from 0 to F", characterAt(field, at), count);
+            if (count < wave.size())
+                wave[count] = trackerSample(level, kGameBoyBits);
+        }
+    }
+    if (count != kSampleCount)
+        return "32 hexadecimal digits were expected; " + std::to_string(count)
+            + (count == 1 ? " was found." : " were found.");
     return wave;
 }
 

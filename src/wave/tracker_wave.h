@@ -24,4 +24,11 @@ std::string trackerText(const Wave& wave, int bits);
 // 32 whole numbers 0..2^bits - 1, cut as any paste is; anything else is refused with a message.
 PastedWave readTrackerWave(std::string_view text, int bits);
 
+// The Game Boy's form: its wave RAM as its trackers show it, one hexadecimal digit a sample,
+// levels 0..15 by the 4-bit rule: a full-scale triangle is "0123456789ABCDEFFEDCBA9876543210".
+// Written in upper case; read in either, with blanks and the other paste separators allowed
+// between the digits (some tools group them in bytes) and nothing else.
+std::string gameBoyText(const Wave& wave);
+PastedWave readGameBoyWave(std::string_view text);
+
 } // namespace ondulix

@@ -11,7 +11,8 @@ build=$(realpath "$2")
 source=$(realpath "$3")
 has_quenfer=$4
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'kill "${app_pid:-}" "${xvfb_pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$source/tests/e2e/x_session.sh"
 
 fail=0
 check() { # description, expected, actual
@@ -57,6 +58,9 @@ expected_files=(
     usr/share/icons/hicolor/{16x16,32x32,48x48,256x256}/apps/ondulix.png
     usr/share/doc/ondulix/{README.md,copyright,changelog.gz}
 )
+# The sound plugin, private to the program, in lib/<machine>/ondulix/ (or lib/ondulix/).
+plugin=$(cd "$root" && find usr/lib -path '*/ondulix/libondulix_sound_output.so' | head -n 1)
+[[ -n "$plugin" ]] && expected_files+=("$plugin")
 programs=(ondulix)
 [[ "$has_quenfer" == 1 ]] && programs+=(quenfer)
 for program in "${programs[@]}"; do
@@ -64,9 +68,11 @@ for program in "${programs[@]}"; do
 done
 check "files in the package" "$(printf '%s\n' "${expected_files[@]}" | sort)" \
     "$(cd "$root" && find . -type f | sed 's|^\./||' | sort)"
+for file in "${programs[@]/#/usr/bin/}" "$plugin"; do
+    check "$file finds every library" "" "$(ldd "$root/$file" | grep 'not found' || true)"
+done
 for program in "${programs[@]}"; do
     holds "$program is executable" test -x "$root/usr/bin/$program"
-    check "$program finds every library" "" "$(ldd "$root/usr/bin/$program" | grep 'not found' || true)"
     passes "groff on the manual page of $program" bash -o pipefail -c \
         'zcat "$1" | groff -ww -z -man' _ "$root/usr/share/man/man1/$program.1.gz"
 done
@@ -96,6 +102,16 @@ holds "entry's icon is in the theme" test -f "$root/usr/share/icons/hicolor/48x4
 status=0
 (cd "$work" && QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/ondulix" >/dev/null 2>&1) || status=$?
 check "installed program runs until stopped" 124 "$status"
+
+# The installed program finds its sound plugin where the package puts it: F5 in a real X server
+# maps it (without a sound server the program then says there is no output, which is enough).
+start_x_server 800x700
+(cd "$work" && PULSE_SERVER=unix:/nonexistent/pulse.socket exec "$root/usr/bin/ondulix") &
+app_pid=$!
+xdotool windowfocus --sync "$(wait_for_window "^Ondulix - ")" key F5 sleep 1
+check "F5 loads the installed sound plugin" "$root/$plugin" \
+    "$(grep -o "/.*libondulix_sound_output.so" "/proc/$app_pid/maps" | sort -u)"
+kill "$app_pid"
 
 # A real dpkg install into a scratch root of its own, and removal: the package's files come and
 # go with it. The system's own package database is not touched.

@@ -22,6 +22,13 @@ printf ' 1, .5,-.5\r\n 2, .25\r\n' > good.csv
 "$quenfer" --bits 99 good.csv x.mem 2>err.txt; expect "a bad option" 2 $? "Usage: quenfer"
 "$quenfer" --format c --name 2nd good.csv x.mem 2>err.txt
 expect "a --name that is no C identifier" 2 $? "--name takes a C identifier"
+"$quenfer" --format c --name size_t good.csv x.mem 2>err.txt
+expect "a --name that <stdint.h> takes" 2 $? "ends in _t"
+# The output may not be the input under any name: the table would be lost.
+cp good.csv same.csv && ln same.csv other_name.csv
+"$quenfer" same.csv same.csv 2>err.txt; expect "the input as the output" 1 $? "it is the input file"
+"$quenfer" other_name.csv same.csv 2>err.txt; expect "another name for the input" 1 $? "is the input"
+check "keeps the input" cmp -s good.csv same.csv
 "$quenfer" nothing.csv x.mem 2>err.txt; expect "a missing file" 1 $? "quenfer: nothing.csv: "
 printf '1,2,3\r\n%.0s' $(seq 33) > long.csv
 "$quenfer" long.csv x.mem 2>err.txt; expect "a refused file" 1 $? "quenfer: long.csv:33: "
@@ -29,12 +36,11 @@ printf '1,2,3\r\n%.0s' $(seq 33) > long.csv
 "$quenfer" --help >out.txt 2>err.txt; expect "help" 0 $?
 grep -q "^Usage: quenfer" out.txt || { echo "FAIL: help goes to stdout"; fail=1; }
 
-if command -v iverilog >/dev/null; then
-    printf '%s\n' 'module t; reg [15:0] m [0:1023]; initial begin $readmemh("good.mem", m);' \
-        '$display("%h %h %h %h", m[0], m[1], m[2], m[32]); end endmodule' > read.v
-    iverilog -o read.vvp read.v && words=$(vvp -n read.vvp | head -n 1)
-    [[ "${words:-}" == "7fff 8001 0000 4000" ]] || { echo "FAIL: \$readmemh read '${words:-}'"; fail=1; }
-fi
+# A missing checker fails the test: scripts/install-deps.sh --test installs Icarus Verilog.
+printf '%s\n' 'module t; reg [15:0] m [0:1023]; initial begin $readmemh("good.mem", m);' \
+    '$display("%h %h %h %h", m[0], m[1], m[2], m[32]); end endmodule' > read.v
+iverilog -o read.vvp read.v && words=$(vvp -n read.vvp | head -n 1)
+[[ "${words:-}" == "7fff 8001 0000 4000" ]] || { echo "FAIL: \$readmemh read '${words:-}'"; fail=1; }
 
 # A full table of samples that differ from each other, in a folder whose name would end the
 # header's comment and line if quenfer copied it there as it is.
@@ -81,7 +87,7 @@ done <<'CASES'
 6 unsigned 1 wave_rom
 12 signed 2 -
 16 unsigned 2 -
-24 signed 4 _table24
+24 signed 4 table24
 32 unsigned 4 -
 CASES
 
@@ -106,10 +112,47 @@ check "the .wt samples" samples_near samples.txt 1024 < <(tail -c 4096 table.wt)
 awk '{ for (i = 0; i < 64; ++i) print }' samples.txt > held.txt
 check "the WAV samples, each held 64 times" samples_near held.txt 65536 < <(sox table.wav -t f32 -)
 
-# A write that fails part-way (the file size limit stands in for a full disk) keeps the old
-# file whole and leaves no temporary file.
-echo "old" > kept.wav
-( trap '' XFSZ; ulimit -f 64; "$quenfer" --format wav table.csv kept.wav 2>err.txt )
-expect "a failed write" 1 $? "quenfer: kept.wav: cannot write: "
-check "keeps the old file, no temporary one" test "$(cat kept.wav) $(ls -A | grep -c '^\.kept')" = "old 0"
+# libsndfile is loaded for a WAV alone. Where it cannot be loaded (hidden here in a mount
+# namespace of the test's own) a WAV is refused with the reason and nothing is written.
+check "quenfer does not link libsndfile" test -z "$(ldd "$quenfer" | grep sndfile)"
+library=$(ldconfig -p | awk '/libsndfile\.so\.1 / { print $NF; exit }')
+if unshare -rm true 2>/dev/null; then
+    unshare -rm sh -c 'mount --bind /dev/null "$1" && shift && exec "$@"' _ "$library" \
+        "$quenfer" --format wav table.csv hidden.wav 2>err.txt
+    expect "a WAV without libsndfile" 1 $? "need libsndfile, which could not be loaded"
+    check "writes nothing" test ! -e hidden.wav
+else
+    echo "skipped: no mount namespace here to hide libsndfile in"
+fi
+
+# The one atomic writer of quenfer and the editor. Each case writes in a folder of its own,
+# under umask 027, where old.mem (mode 600) is: the name written, the status, what the file
+# that name leads to then holds, and its mode. A failure keeps the old file; no case leaves a
+# temporary file. A read-only folder stops root only when it is immutable as well.
+umask 027
+while read -r name status holds mode; do
+    at=w-$name limit=unlimited out=$name
+    mkdir "$at" && echo old > "$at/old.mem" && chmod 600 "$at/old.mem"
+    case $name in
+        link.mem) ln -s old.mem "$at/link.mem" ;;
+        dir.mem) mkdir "$at/dir.mem" ;;
+        full) limit=1 out=old.mem ;; # a file size limit of 1 KiB stands in for a full disk
+        locked) out=old.mem && chmod 555 "$at" && { [[ ! -w $at ]] || chattr +i "$at"; } ;;
+    esac
+    ( trap '' XFSZ; ulimit -f $limit; "$quenfer" good.csv "$at/$out" 2>err.txt )
+    result=$?; chattr -i "$at" 2>/dev/null; chmod 755 "$at"
+    case $holds in image) holds=$(cat good.mem) ;; -) holds= ;; esac
+    expect "writing $name" "$status" $result
+    check "$name then holds $(head -c 20 <<<"$holds"), mode $mode, no temporary file" test \
+        "$(cat "$at/$out" 2>/dev/null)|$(stat -L -c %a "$at/$out")|$(ls -A "$at" | grep -c '^\.')" \
+        = "$holds|$mode|0"
+done <<'CASES'
+new.mem 0 image 640
+old.mem 0 image 600
+link.mem 0 image 600
+locked 1 old 600
+full 1 old 600
+dir.mem 1 - 750
+CASES
+check "a link stays a link" test -L w-link.mem/link.mem
 exit $fail

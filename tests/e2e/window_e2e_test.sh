@@ -90,8 +90,14 @@ case_preview_heard() {
     export PULSE_SERVER="unix:$work/pulse"
     for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
     start_program 1
+    # Qt Multimedia and the sound server's library come with the sound plugin, on the first F5.
+    audio_libraries() { grep -Eo '(libondulix_sound_output|libQt6Multimedia|libpulse)\.so' \
+        "/proc/$app_pid/maps" | sort -u | xargs; }
+    check "no audio library is mapped before F5" "" "$(audio_libraries)"
     xdotool mousemove --window "$window" 380 340 click 1 sleep 0.2 key F5 sleep 0.5
     check "the program plays one stream" 1 "$(pactl list short sink-inputs | wc -l)"
+    check "F5 maps them" "libQt6Multimedia.so libondulix_sound_output.so libpulse.so" \
+        "$(audio_libraries)"
     record() { # seconds, file
         timeout "$1" parec -d preview.monitor --raw --format=s16le --rate=48000 --channels=1 \
             >"$2" || true

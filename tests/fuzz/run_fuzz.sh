@@ -10,10 +10,11 @@ build=$(realpath "$1")
 seconds=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
-# The longest input worth trying: a number is short; a whole pattern file is about 3.5 KB.
-declare -A max_len=([number_text]=512 [csv_reader]=8192 [settings_file]=1024)
-declare -A dictionary=([number_text]=number_text.dict [csv_reader]=csv.dict)
-targets=(number_text csv_reader settings_file)
+# The longest input worth trying: a number or a pasted wave is short; a whole pattern file is
+# about 3.5 KB; a wave file's headers and a frame or two of samples fit in 8 KB.
+declare -A max_len=([number_text]=512 [csv_reader]=8192 [settings_file]=1024 [wave_import]=8192)
+declare -A dictionary=([number_text]=number_text.dict [csv_reader]=csv.dict [wave_import]=wave_import.dict)
+targets=(number_text csv_reader settings_file wave_import)
 # The csv_reader target also makes quenfer's memory image, so quenfer's seeds are its seeds too.
 declare -A more_seeds=([csv_reader]=quenfer)
 

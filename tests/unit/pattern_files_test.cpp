@@ -1,8 +1,10 @@
 #include "array_sample_set.h"
+#include "files/c_array_name.h"
 #include "files/csv_reader.h"
 #include "files/csv_writer.h"
 #include "files/memory_image.h"
 #include "files/settings_file.h"
+#include "files/sndfile_library.h"
 #include "files/word_array.h"
 #include "pattern/clipboard_text.h"
 #include "pattern/pattern_line.h"
@@ -142,45 +144,70 @@ TEST(MemoryImage, EachFormatWritesAllWordsInItsWidthAndEncoding)
         {10, twos, F::Readmemb, "@000\n0111111111\n1000000001\n0000000001\n", 1058},
         {10, offset, F::Mif, "\t000 : 3FF;\n\t001 : 001;\n\t002 : 201;\n\t003 : 200;\n", 1032},
         {32, twos, F::Coe, "7FFFFFFF,\n80000001,\n00418937,\n00000000,\n", 1028},
-        {10, twos, F::Readmemh, "@020\n100\n000\n", 1058}};
+        {10, twos, F::Readmemh, "@020\n100\n000\n", 1058},
+        {8, twos, F::Mif, "\t020 : 40;\n\t021 : 00;\n", 1032},
+        {8, twos, F::Coe, "00,\n00;\n", 1028}};
     for (const auto& [bits, encoding, format, words, lines] : cases) {
-        const std::string text = memoryImageText(table, {bits, encoding, format, "w.csv"});
+        const std::string text = memoryImageText(table, {bits, encoding}, format, "w.csv");
         EXPECT_NE(text.find(words), std::string::npos) << words;
         EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), lines) << words;
+    }
+    for (const int bits : {-1, 0, 1, 33, 64}) {
+        EXPECT_THROW(memoryWords(table, bits), std::invalid_argument) << bits;
+        EXPECT_THROW(encodedWords(table, {bits, offset}), std::invalid_argument) << bits;
     }
 }
 
 // A compile reads as bits, format, encoding and the two files: "16 0 0 ab".
 TEST(QuenferOptions, ReadsOptionsInEitherSpellingAndRefusesBadUse)
 {
-    const std::pair<std::vector<std::string>, std::string> cases[]
-        = {{{"a", "b"}, "16 0 0 ab"}, {{"--bits", "8", "a", "b"}, "8 0 0 ab"},
-            {{"a", "--bits=32", "b"}, "32 0 0 ab"}, {{"--format", "mif", "a", "b"}, "16 2 0 ab"},
-            {{"--format=coe", "--", "a", "b"}, "16 3 0 ab"},
-            {{"--unsigned", "a", "b"}, "16 0 1 ab"}, {{"a", "-h"}, "help"}, {{"a"}, "refused"},
-            {{"a", "b", "c"}, "refused"}, {{"--bits", "1", "a", "b"}, "refused"},
-            {{"--bits=33", "a", "b"}, "refused"}, {{"--format=hex", "a", "b"}, "refused"},
-            {{"a", "b", "--bits"}, "refused"}, {{"--depth=mif", "a", "b"}, "refused"}};
+    const std::pair<std::vector<std::string>, std::string> cases[] = {{{"a", "b"}, "16 0 0 ab"},
+        {{"--bits", "8", "a", "b"}, "8 0 0 ab"}, {{"a", "--bits=32", "b"}, "32 0 0 ab"},
+        {{"--format", "mif", "a", "b"}, "16 2 0 ab"},
+        {{"--format=coe", "--", "a", "b"}, "16 3 0 ab"}, {{"--unsigned", "a", "b"}, "16 0 1 ab"},
+        {{"a", "-h"}, "help"}, {{"a"}, "refused"}, {{"a", "b", "c"}, "refused"},
+        {{"--bits", "1", "a", "b"}, "refused"}, {{"--bits=2", "a", "b"}, "2 0 0 ab"},
+        {{"--bits=33", "a", "b"}, "refused"}, {{"--format=hex", "a", "b"}, "refused"},
+        {{"a", "b", "--bits"}, "refused"}, {{"--depth=mif", "a", "b"}, "refused"},
+        {{"--unsigned=1", "a", "b"}, "refused"}, {{"--version", "--bits=1"}, "version"},
+        {{"--name", "size_t", "a", "b"}, "refused"}, {{"--format=wt", "a", "b"}, "16 7 0 ab"}};
     for (const auto& [arguments, expected] : cases) {
         const QuenferCommandLine line = parseQuenferArguments(arguments);
         const char* const actions[] = {"", "help", "version", "refused"};
         const std::string seen = line.action != QuenferAction::Compile
             ? actions[int(line.action)]
-            : std::to_string(line.image.bits) + " " + std::to_string(int(line.image.format)) + " "
-                + std::to_string(int(line.image.encoding)) + " " + line.input + line.output;
+            : std::to_string(line.words.bits) + " " + std::to_string(int(line.format)) + " "
+                + std::to_string(int(line.words.encoding)) + " " + line.input + line.output;
         EXPECT_EQ(seen, expected) << arguments.front() << " " << line.problem;
     }
 }
 
-// The C header's array name: a C identifier that no keyword of C99 or C++11 and no type the
-// header names takes.
-TEST(WordArray, ArrayNamesAreCIdentifiersThatNoKeywordOrTypeTakes)
+// The C header's array name must leave the header compiling wherever it is included: no keyword
+// of C99 or C++11, nothing C or <stdint.h> reserves. The guard is the program's own.
+TEST(WordArray, ArrayNamesThatCAndStdintLeaveFreeAndTheProgramsOwnGuard)
 {
-    for (const char* name : {"ondulix_table", "_x", "a0", "Z", "zA9_"})
-        EXPECT_TRUE(isArrayName(name)) << name;
-    for (const char* name :
-        {"", "1a", "a-b", "a b", "a.b", "tab\xC3\xA9", "int", "class", "_Bool", "uint16_t", "xor"})
-        EXPECT_FALSE(isArrayName(name)) << name;
+    for (const char* name : {"ondulix_table", "a0", "Z", "zA9_", "INT8", "UINT8_MAXIMUM", "tab_t1"})
+        EXPECT_EQ(arrayNameFault(name), std::nullopt) << name;
+    for (const char* name : {"", "1a", "a-b", "a b", "a.b", "tab\xC3\xA9", "int", "class", "_Bool",
+             "xor", "_x", "uintptr_t", "size_t", "INT8_MAX", "UINT_LEAST16_MIN", "INTMAX_C",
+             "SIZE_MAX", "WINT_MIN", "main"})
+        EXPECT_NE(arrayNameFault(name), std::nullopt) << name;
+    const std::string header = cHeaderText(PatternTable {}, {}, "config", "t.csv");
+    EXPECT_NE(
+        header.find("#ifndef ONDULIX_CONFIG_H\n#define ONDULIX_CONFIG_H\n"), std::string::npos);
+    EXPECT_NE(header.find("#endif /* ONDULIX_CONFIG_H */\n"), std::string::npos);
+}
+
+// libsndfile is loaded when a WAV is first written. A library that is missing, or lacks a
+// function the program calls, is refused whole and named; the real one gives every function.
+TEST(SndfileLibrary, LoadsOnlyALibraryWithEveryFunction)
+{
+    const SndfileLibrary missing = loadSndfile("libondulix-missing.so.1");
+    EXPECT_NE(missing.failure.find("libondulix-missing.so.1"), std::string::npos);
+    const SndfileLibrary other = loadSndfile("libm.so.6");
+    EXPECT_NE(other.failure.find("sf_open_virtual"), std::string::npos) << other.failure;
+    ASSERT_EQ(sndfileLibrary().failure, "");
+    EXPECT_STREQ(sndfileLibrary().functions.sf_strerror(nullptr), "No Error.");
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 #include "array_sample_set.h"
 #include "pattern/clipboard_text.h"
+#include "wave/chip_depth.h"
 #include "wave/pasted_wave.h"
 #include "wave/tracker_wave.h"
 #include "wave/wave_transforms.h"
 
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 using namespace ondulix;
 using ondulix::testing::ArraySampleSet;
@@ -147,6 +149,51 @@ TEST(TrackerWave, FullScaleFillsEachDepthHalvesGoToEvenAndOnlyWholeLevelsPaste)
     };
     for (const auto& [bits, text, expected] : pastes)
         EXPECT_EQ(readTrackerWave(text, bits), expected) << text;
+}
+
+TEST(TrackerWave, TheGameBoyFormIsOneHexadecimalDigitASampleInEitherCase)
+{
+    const Wave triangle = std::get<Wave>(readGameBoyWave("0123456789ABCDEFFEDCBA9876543210"));
+    EXPECT_EQ(gameBoyText(triangle), "0123456789ABCDEFFEDCBA9876543210");
+    EXPECT_EQ(std::pair(triangle[0], triangle[15]), std::pair(-500, 500));
+    EXPECT_EQ(gameBoyText(waveOf({{0, -500}, {2, 500}})), "08F" + std::string(29, '8'));
+    const std::string digit = "A hexadecimal digit from 0 to F";
+    const std::vector<std::pair<std::string, PastedWave>> pastes = {
+        {"0123456789abcdefFEDCBA9876543210\r\n", triangle},
+        {"01 23 45 67 89 AB CD EF FE DC BA 98 76 54 32 10", triangle},
+        {"0x 23456789ABCDEFFEDCBA9876543210", refusal(digit, 2, "x")},
+        {"0123456789ABCDEFFEDCBA98765432\xC3\xA9\x30", refusal(digit, 31, "\xC3\xA9")},
+        {"A", "32 hexadecimal digits were expected; 1 was found."},
+        {"F 0123456789ABCDEFFEDCBA9876543210",
+            "32 hexadecimal digits were expected; 33 were found."},
+    };
+    for (const auto& [text, expected] : pastes)
+        EXPECT_EQ(readGameBoyWave(text), expected) << text;
+}
+
+// Every sample value through each depth of the menu: a full-scale ramp lands on exactly the
+// chip's 2^N levels, the ends stay where they are, and a wave on the levels does not change.
+TEST(ChipDepth, AFullScaleRampLandsOnTheChipsLevelsAndRoundingTwiceIsRoundingOnce)
+{
+    const std::map<int, std::size_t> levelCounts {{0, 1001}, {4, 16}, {5, 32}, {6, 64}, {8, 256}};
+    for (const ChipDepth& depth : kChipDepths) {
+        // Half a step between levels, and one more for the rounding of the level's own value.
+        const int nearest = depth.bits == 0 ? 0 : 500 / ((1 << depth.bits) - 1) + 1;
+        std::set<int> levels;
+        for (int sample = kSampleMin; sample <= kSampleMax; ++sample) {
+            const int rounded = onChipLevel(sample, depth.bits);
+            levels.insert(rounded);
+            EXPECT_EQ(onChipLevel(rounded, depth.bits), rounded) << depth.name << ", " << sample;
+            EXPECT_LE(std::abs(rounded - sample), nearest) << sample;
+        }
+        EXPECT_EQ(levels.size(), levelCounts.at(depth.bits)) << depth.name;
+        EXPECT_EQ(std::pair(*levels.begin(), *levels.rbegin()), std::pair(kSampleMin, kSampleMax));
+    }
+    // Whole waves; the zeros lie between levels 7 and 8 at 4 bits, and 8 is 33.
+    const Wave wave {0, -436, 500};
+    const Wave fourBits = onChipLevels(wave, 4);
+    EXPECT_EQ(std::vector(fourBits.begin(), fourBits.begin() + 3), (std::vector {33, -433, 500}));
+    EXPECT_EQ(std::set(fourBits.begin() + 3, fourBits.end()), std::set {33});
 }
 
 } // namespace

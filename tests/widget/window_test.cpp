@@ -135,7 +135,8 @@ TEST_F(Window, SaveAndOpenCsv)
 }
 
 // Configure remembers the compiler in Ondulix.ini of the start-up folder and enables Make Mem
-// File, which starts it on the chosen files: here the real quenfer.
+// File, which starts it on the chosen files: here the real quenfer. The CSV file picked again as
+// the memory file, under any name, is refused with a message.
 TEST_F(Window, ConfigureThenMakeMemFileRunsTheCompiler)
 {
     EXPECT_FALSE(control("cmdQuenfer")->isEnabled());
@@ -145,6 +146,12 @@ TEST_F(Window, ConfigureThenMakeMemFileRunsTheCompiler)
     EXPECT_EQ(fileBytes(pathOf("Ondulix.ini")), QByteArray(QUENFER_PATH "\r\n"));
     ASSERT_TRUE(control("cmdQuenfer")->isEnabled());
     writeFile(pathOf("in put.csv"), " 1, .5\r\n");
+    ASSERT_TRUE(QFile::link(pathOf("in put.csv"), pathOf("link.mem")));
+    dialog->answer(pathOf("in put.csv"));
+    dialog->answer(pathOf("link.mem")); // the same file: refused before the compiler starts
+    click("cmdQuenfer");
+    ASSERT_EQ(messages->messages.size(), 1);
+    EXPECT_TRUE(messages->messages.takeFirst().contains("is the CSV file to compile"));
     dialog->answer(pathOf("in put.csv"));
     dialog->answer(pathOf("out.mem"));
     click("cmdQuenfer");

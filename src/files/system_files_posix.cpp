@@ -1,0 +1,66 @@
+#include "files/system_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace ondulix::system_files {
+
+namespace {
+
+std::string systemReason(int error)
+{
+    return std::strerror(error);
+}
+
+// Returns 0, or the error that stopped the writing. A write that takes nothing, which a regular
+// file never does unless the disk is full, counts as a full disk rather than looping for ever.
+int writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        if (written == 0)
+            return ENOSPC;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+} // namespace
+
+NewFile writeNewFile(const std::filesystem::path& path, std::string_view bytes,
+    std::optional<std::filesystem::perms> permissions)
+{
+    const auto mode = permissions ? static_cast<mode_t>(*permissions) : mode_t {0666};
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0)
+        return errno == EEXIST ? NewFile {true, false, std::nullopt}
+                               : NewFile {false, false, systemReason(errno)};
+    // The umask has taken bits from the kept permissions too; they are put back before the first
+    // byte is written, and the file never has more than the old one had.
+    int error = permissions && ::fchmod(fd, mode) != 0 ? errno : 0;
+    if (error == 0)
+        error = writeAll(fd, bytes);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    return {false, true, error == 0 ? std::nullopt : std::optional(systemReason(error))};
+}
+
+std::optional<std::string> replaceFile(
+    const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    if (std::rename(from.c_str(), to.c_str()) != 0)
+        return systemReason(errno);
+    return std::nullopt;
+}
+
+} // namespace ondulix::system_files

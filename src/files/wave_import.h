@@ -1,0 +1,72 @@
+#pragma once
+
+#include "files/byte_reader.h"
+#include "files/tracker_wave_file.h"
+#include "files/wavetable_reader.h"
+#include "pattern/pattern_table.h"
+#include "wave/sample_set.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// What a file brought in becomes: the current wave, or lines of the pattern table. The content
+// decides, never the name.
+namespace ondulix {
+
+// What the audio library gives for a file it could decode.
+struct DecodedAudio
+{
+    std::vector<float> samples; // one for each frame, its channels averaged; +-1.0 full scale
+    int sampleRate = 0;
+    // The data of the wavetable chunks, without their id and size, when the library showed them.
+    // When it shows neither, the file's own chunk list is searched for both.
+    std::optional<std::vector<std::uint8_t>> clmChunk;
+    std::optional<std::vector<std::uint8_t>> srgeChunk;
+};
+
+// Decodes a file's bytes as audio, or says why it cannot ("not audio: ...").
+using AudioDecoder = std::function<ReadResult<DecodedAudio>(Bytes)>;
+
+struct ImportedLine
+{
+    int line; // 1..32
+    Wave wave;
+};
+
+// Either the current wave (a single cycle, a tracker wave) or lines of the table (a wavetable,
+// a recording), in line order. Lines not named stay as they are.
+struct ImportedWaves
+{
+    std::optional<Wave> currentWave;
+    std::vector<ImportedLine> lines;
+};
+
+// The largest file an import reads: minutes of sound in any format, and still a bound on memory.
+inline constexpr std::uintmax_t kLargestImportFile = std::uintmax_t {256} << 20;
+
+// Reads the file whole and imports it. A file over 256 MiB is refused before any of it is read.
+ReadResult<ImportedWaves> importFile(const std::filesystem::path& path, const AudioDecoder& decode);
+
+// A Furnace or DefleMask wave or a Surge wavetable is read here; anything else goes to `decode`
+// and then as importAudio says.
+ReadResult<ImportedWaves> importWaves(Bytes file, const AudioDecoder& decode);
+
+// Audio with a "clm " or "srge" chunk, or of exactly 16384 samples and neither, is a wavetable:
+// frames of the marked length, or 64 of 256; a part frame at the end is left out. Otherwise up to
+// 4096 samples are one cycle, for the current wave, and more a recording, whose cycles fill
+// lines 1..32. `file` is the file's bytes, searched for the chunks when the decoder showed none; it
+// may be empty.
+ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, Bytes file);
+
+// A wave of 32 levels is taken as it is; any other length is resampled to 32 points.
+ImportedWaves importTrackerWave(const TrackerWaveLevels& wave);
+// Its waves as a wavetable; a one-shot as a recording.
+ReadResult<ImportedWaves> importSurgeWavetable(const SurgeWavetable& table);
+
+// Writes the imported lines in Generate to Memory's form.
+void storeImportedLines(const ImportedWaves& waves, PatternTable& table);
+
+} // namespace ondulix

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "wave/spectrum.h"
+
+#include <complex>
+#include <span>
+#include <vector>
+
+namespace ondulix {
+
+// The harmonics a wave of 32 points keeps from a longer cycle: its offset and harmonics 1..15.
+// The 16th is left out too, since its phase cannot be told at 32 points.
+inline constexpr int kKeptHarmonics = 15;
+
+// Turns cycles of one length (1..65536 samples) into 32 points. The cycle's offset and harmonics
+// 1..15 are kept and the rest dropped, so that nothing aliases; the band-limited cycle is then
+// sampled at 32 points, the first at the cycle's start. A cycle of 32 samples already is its 32
+// points and is taken whole. `gain` scales the result: 500 makes full-scale audio sample values.
+// One resampler serves every frame of a wavetable, so the transform's table is built once.
+class CycleResampler
+{
+public:
+    explicit CycleResampler(int length);
+
+    // `cycle` holds `length` samples.
+    RealWave operator()(std::span<const float> cycle, double gain) const;
+
+private:
+    int m_length;
+    std::vector<std::complex<double>> m_roots; // e^(-2 pi i m / length)
+};
+
+RealWave resampleCycle(std::span<const float> cycle, double gain);
+
+// The cycle of a recording, which starts and ends between samples: `period` samples from
+// `start`, read between the samples by cubic interpolation at about one point a sample.
+RealWave resampleCycleAt(std::span<const float> signal, double start, double period, double gain);
+
+} // namespace ondulix

@@ -1,0 +1,75 @@
+// The preview's two threads at once, for two seconds, under ThreadSanitizer: the event side
+// publishes waves, changes the pitch, starts and stops as fast as it can while a second thread
+// renders. The build reports any access the two make to the same memory without ordering, and a
+// report ends the program. What the renderer hears must hold up too.
+#include "sound/chip_oscillator.h"
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace ondulix {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Frames = std::array<std::int16_t, 480>;
+
+// All 32 steps alike, so that within one render a frame may differ from the one before only by
+// a step of the fade, never by a step of the wave, unless the wave was torn between two publishes.
+WaveSteps flat(int value)
+{
+    WaveSteps steps;
+    steps.fill(static_cast<std::int16_t>(value));
+    return steps;
+}
+
+bool playsOneWholeWave(const Frames& frames)
+{
+    constexpr int kFadeStep = 32 * 500 / ChipOscillator::kFadeFrames + 1;
+    return std::adjacent_find(frames.begin(), frames.end(), [](int before, int after) {
+        return std::abs(after - before) > kFadeStep || after < 0;
+    }) == frames.end();
+}
+
+TEST(OscillatorThreads, EventSideAndRendererRaceWithoutAFault)
+{
+    constexpr int kLast = 321; // published only at the end
+    ChipOscillator oscillator;
+    std::atomic<bool> heardLast {false};
+    int renders = 0;
+    int torn = 0;
+    std::thread renderer([&] {
+        Frames frames {};
+        // Every frame at 32 x kLast can only be that wave at full level: a fade never holds.
+        while (!heardLast.load(std::memory_order_acquire)) {
+            oscillator.render(frames);
+            ++renders;
+            torn += !playsOneWholeWave(frames);
+            heardLast
+                = std::all_of(frames.begin(), frames.end(), [](int f) { return f == 32 * kLast; });
+        }
+    });
+    int publishes = 0;
+    for (const auto end = Clock::now() + std::chrono::seconds(2); Clock::now() < end; ++publishes) {
+        oscillator.publish(flat(publishes % 320 + 1));
+        if (publishes % 7 == 0)
+            oscillator.setPitch(55.0 * (1 + publishes % 32));
+        if (publishes % 13 == 0)
+            oscillator.isOn() ? oscillator.stop() : oscillator.start();
+    }
+    oscillator.publish(flat(kLast));
+    oscillator.start();
+    renderer.join(); // ends once the last wave is heard; ctest's timeout bounds it otherwise
+
+    EXPECT_EQ(torn, 0);
+    // Both sides ran long enough to meet often.
+    EXPECT_GT(publishes, 1000);
+    EXPECT_GT(renders, 100);
+}
+
+} // namespace
+} // namespace ondulix

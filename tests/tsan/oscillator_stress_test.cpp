@@ -1,7 +1,7 @@
-// The preview's two threads at once, for two seconds, under ThreadSanitizer: the event side
-// publishes waves, changes the pitch, starts and stops as fast as it can while a second thread
-// renders. The build reports any access the two make to the same memory without ordering, and a
-// report ends the program. What the renderer hears must hold up too.
+// The preview's two threads at once, for seconds, under ThreadSanitizer: the event side
+// publishes waves or tables, changes the pitch, starts and stops as fast as it can while a
+// second thread renders. The build reports any access the two make to the same memory without
+// ordering, and a report ends the program. What the renderer hears must hold up too.
 #include "sound/chip_oscillator.h"
 
 #include <algorithm>
@@ -69,6 +69,45 @@ TEST(OscillatorThreads, EventSideAndRendererRaceWithoutAFault)
     // Both sides ran long enough to meet often.
     EXPECT_GT(publishes, 1000);
     EXPECT_GT(renders, 100);
+}
+
+// The same for a sweep: tables of 1 to 32 lines, all of one value in each table, so a render
+// that plays anything but one whole table was torn. Sweeps start, stop and change their time.
+TEST(OscillatorThreads, TablesPublishedWhileASweepRendersArriveWhole)
+{
+    constexpr int kLast = 321;
+    ChipOscillator oscillator;
+    oscillator.setPitch(1500.0);
+    oscillator.start();
+    std::atomic<bool> heardLast {false};
+    int torn = 0;
+    std::thread renderer([&] {
+        Frames frames {};
+        while (!heardLast.load(std::memory_order_acquire)) {
+            oscillator.render(frames);
+            torn += !playsOneWholeWave(frames);
+            heardLast = oscillator.isSweeping()
+                && std::all_of(frames.begin(), frames.end(), [](int f) { return f == 32 * kLast; });
+        }
+    });
+    TableSteps table;
+    int publishes = 0;
+    for (const auto end = Clock::now() + std::chrono::seconds(1); Clock::now() < end; ++publishes) {
+        table.count = publishes % 32 + 1;
+        table.wave.fill(flat(publishes % 320 + 1));
+        oscillator.publishTable(table);
+        if (publishes % 7 == 0)
+            oscillator.setSweepTime(0.5 * (1 + publishes % 16));
+        if (publishes % 13 == 0)
+            oscillator.isSweeping() ? oscillator.stopSweep() : oscillator.startSweep();
+    }
+    table.wave.fill(flat(kLast));
+    oscillator.publishTable(table);
+    oscillator.startSweep();
+    renderer.join();
+
+    EXPECT_EQ(torn, 0);
+    EXPECT_GT(publishes, 1000);
 }
 
 } // namespace

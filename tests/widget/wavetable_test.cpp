@@ -31,17 +31,15 @@ protected:
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    void press(QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    template <typename Shown = TableOverviewView>
+    Shown* open(Qt::Key key = Qt::Key_T, Qt::KeyboardModifiers more = {})
     {
-        QTest::keyClick(to, key, modifiers);
+        QTest::keyClick(window.get(), key, Qt::ControlModifier | more);
+        auto* shown = window->findChild<Shown*>();
+        EXPECT_TRUE(shown && QTest::qWaitForWindowExposed(shown));
+        return shown;
     }
-    TableOverviewView* openOverview()
-    {
-        press(window.get(), Qt::Key_T, Qt::ControlModifier);
-        auto* view = window->findChild<TableOverviewView*>();
-        EXPECT_TRUE(view && QTest::qWaitForWindowExposed(view));
-        return view;
-    }
+    MorphDialog* openMorph() { return open<MorphDialog>(Qt::Key_M, Qt::ShiftModifier); }
     // A right press on the line's baseline, then the menu's entry that starts with `text`.
     void fromMenu(TableOverviewView* view, int at, const QString& text)
     {
@@ -54,24 +52,17 @@ protected:
         }
         menu->close();
     }
-    MorphDialog* openMorph()
-    {
-        press(window.get(), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
-        auto* dialog = window->findChild<MorphDialog*>();
-        EXPECT_TRUE(dialog && QTest::qWaitForWindowExposed(dialog));
-        return dialog;
-    }
 };
 
 // Up and Down page with the wrap-around of VScroll1's arrows, Home and End go to the ends, and a
 // click to the line whose baseline is nearest; the description names the line.
 TEST_F(Wavetable, TheOverviewPagesThroughTheLineSelector)
 {
-    TableOverviewView* view = openOverview();
+    TableOverviewView* view = open();
     const std::pair<Qt::Key, int> keys[] = {{Qt::Key_Up, 2}, {Qt::Key_Down, 1}, {Qt::Key_Down, 32},
         {Qt::Key_Up, 1}, {Qt::Key_End, 32}, {Qt::Key_Home, 1}};
     for (const auto& [key, then] : keys) {
-        press(view, key);
+        QTest::keyClick(view, key);
         EXPECT_EQ(line(), then) << key;
     }
     const Waterfall waterfall(view->width(), view->height());
@@ -84,7 +75,7 @@ TEST_F(Wavetable, TheOverviewPagesThroughTheLineSelector)
 // copy, paste over and clear work on the line under the pointer; each is one undo step.
 TEST_F(Wavetable, TheOverviewFollowsTheSlidersAndWorksOnLines)
 {
-    TableOverviewView* view = openOverview();
+    TableOverviewView* view = open();
     slider(0)->setLevel(400); // not stored
     slider(1)->setLevel(400);
     const Waterfall waterfall(view->width(), view->height());
@@ -93,7 +84,7 @@ TEST_F(Wavetable, TheOverviewFollowsTheSlidersAndWorksOnLines)
     EXPECT_EQ(shot.pixelColor(qRound((top.x1 + top.x2) / 2), qRound(top.y1)), QColor(Qt::white));
 
     const int before = steps();
-    press(view, Qt::Key_Up, Qt::AltModifier);
+    QTest::keyClick(view, Qt::Key_Up, Qt::AltModifier);
     EXPECT_EQ(stored(2)[0], 400);
     EXPECT_EQ(line(), 2) << "the current line moves with its wave";
     EXPECT_EQ(steps(), before + 1);
@@ -103,9 +94,8 @@ TEST_F(Wavetable, TheOverviewFollowsTheSlidersAndWorksOnLines)
     fromMenu(view, 2, QStringLiteral("Clear line"));
     EXPECT_EQ(readWave(window->features().samples), Wave {}) << "the sliders reload line 2";
     EXPECT_EQ(steps(), before + 3);
-    press(window.get(), Qt::Key_Z, Qt::ControlModifier);
-    press(window.get(), Qt::Key_Z, Qt::ControlModifier);
-    press(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    for (int undo = 0; undo < 3; ++undo)
+        QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(stored(2), Wave {});
     EXPECT_EQ(stored(7), Wave {});
     EXPECT_EQ(line(), 1);
@@ -117,7 +107,7 @@ TEST_F(Wavetable, TheOverviewFollowsTheSlidersAndWorksOnLines)
 // a refusal change nothing. The sweep, too, needs two lines that sound.
 TEST_F(Wavetable, MorphLinesAndTheSweepsNeedOfTwoLines)
 {
-    press(window.get(), Qt::Key_F5, Qt::ShiftModifier);
+    QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);
     EXPECT_EQ(messages->messages.takeFirst(),
         "The sweep needs at least two lines that hold a sound (a sample that is not 0); the "
         "table has 0.");
@@ -133,7 +123,7 @@ TEST_F(Wavetable, MorphLinesAndTheSweepsNeedOfTwoLines)
     EXPECT_EQ(std::tuple(stored(2)[0], stored(3)[0]), std::tuple(100, -100));
     EXPECT_EQ(readWave(window->features().samples)[1], 100);
     EXPECT_EQ(steps(), before + 1);
-    press(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(stored(2)[0], stored(3)[0]), std::tuple(0, 0));
 
     const PatternTable table = window->features().table;

@@ -15,16 +15,18 @@ constexpr int kViewGap = 8;
 
 QPoint besideWindow(const QWidget& window, QSize size, const QWidget* above)
 {
-    if (above != nullptr && above->isVisible()) {
-        const QRect frame = above->frameGeometry();
-        return {frame.left(), frame.bottom() + 1 + kViewGap};
-    }
     const QRect frame = window.frameGeometry();
     QPoint at = frame.topRight() + QPoint(kViewGap, 0);
-    if (const QScreen* screen = window.screen();
-        screen && at.x() + size.width() > screen->availableGeometry().right())
-        at.setX(std::max(0, frame.left() - kViewGap - size.width()));
-    return at;
+    if (above != nullptr && above->isVisible())
+        at = above->frameGeometry().bottomLeft() + QPoint(0, 1 + kViewGap);
+    const QScreen* screen = window.screen();
+    if (screen == nullptr || at.x() + size.width() <= screen->availableGeometry().right())
+        return at;
+    // Left of the window where the screen ends first, or against the screen's edge when the
+    // tool window above is wider than the gap.
+    if (above == nullptr || !above->isVisible())
+        return {std::max(0, frame.left() - kViewGap - size.width()), at.y()};
+    return {std::max(0, screen->availableGeometry().right() - size.width()), at.y()};
 }
 
 } // namespace ondulix

@@ -79,8 +79,8 @@ void TableOverview::toggle()
     }
     if (!m_view) {
         m_view = new TableOverviewView(&m_window);
-        const auto* harmonics
-            = m_window.findChild<QWidget*>(QStringLiteral("harmonicsView"), Qt::FindDirectChildrenOnly);
+        const auto* harmonics = m_window.findChild<QWidget*>(
+            QStringLiteral("harmonicsView"), Qt::FindDirectChildrenOnly);
         m_view->move(besideWindow(m_window, m_view->frameGeometry().size(), harmonics));
         connect(m_view, &TableOverviewView::lineRequested, this,
             [this](int line) { m_lines.setLine(line); });
@@ -88,6 +88,8 @@ void TableOverview::toggle()
             moveLine(line, direction > 0 ? LineMove::Up : LineMove::Down);
         });
         connect(m_view, &TableOverviewView::menuRequested, this, &TableOverview::showMenu);
+        // The window's keys work in the overview too: Ctrl+T closes it, Ctrl+Z undoes.
+        m_view->addActions(m_window.actions());
     }
     // Shown first: a hidden view does not follow, and this one must show the table at once.
     m_view->show();

@@ -55,7 +55,7 @@ protected:
 };
 
 // Up and Down page with the wrap-around of VScroll1's arrows, Home and End go to the ends, and a
-// click to the line whose baseline is nearest; the description names the line.
+// click to the line whose baseline is nearest; the description names the line. Ctrl+T closes it.
 TEST_F(Wavetable, TheOverviewPagesThroughTheLineSelector)
 {
     TableOverviewView* view = open();
@@ -69,6 +69,8 @@ TEST_F(Wavetable, TheOverviewPagesThroughTheLineSelector)
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, qRound(waterfall.baseline(5) - 2)));
     EXPECT_EQ(line(), 5);
     EXPECT_TRUE(view->accessibleDescription().contains(QStringLiteral("line 5 is current")));
+    QTest::keyClick(view, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_FALSE(view->isVisible()) << "the window's keys work in the overview";
 }
 
 // The current line is drawn from the sliders as they change. Alt+Up moves it and follows it;

@@ -45,7 +45,7 @@ void BM_WavetableWav(benchmark::State& state)
 {
     const PatternTable table = fullTable();
     for (auto _ : state) {
-        const WavetableBytes wav = wavWavetableBytes(table);
+        const WavetableBytes wav = wavWavetableBytes(table, kPatternLineCount);
         if (wav.failure) {
             state.SkipWithError(wav.failure->c_str());
             break;
@@ -63,7 +63,7 @@ void BM_ExportWavetableWav(benchmark::State& state)
     const auto file = std::filesystem::temp_directory_path()
         / ("wavetable_bench_" + std::to_string(::getpid()) + ".wav");
     for (auto _ : state) {
-        const WavetableBytes wav = wavWavetableBytes(table);
+        const WavetableBytes wav = wavWavetableBytes(table, kPatternLineCount);
         const auto failure = wav.failure ? wav.failure : writeFileAtomically(file, wav.bytes);
         if (failure) {
             state.SkipWithError(failure->c_str());

@@ -28,6 +28,24 @@ void BM_OscillatorTenMilliseconds(benchmark::State& state)
 }
 BENCHMARK(BM_OscillatorTenMilliseconds);
 
+// The same 10 ms in a sweep through 32 lines, with the line looked up at each period's start.
+void BM_SweepTenMilliseconds(benchmark::State& state)
+{
+    ondulix::ChipOscillator oscillator;
+    ondulix::TableSteps table;
+    table.count = 32;
+    table.wave.fill(ramp());
+    oscillator.publishTable(table);
+    oscillator.startSweep();
+    oscillator.start();
+    std::array<std::int16_t, ondulix::ChipOscillator::kFrameRate / 100> frames {};
+    for (auto _ : state) {
+        oscillator.render(frames);
+        benchmark::DoNotOptimize(frames.data());
+    }
+}
+BENCHMARK(BM_SweepTenMilliseconds);
+
 void BM_Harmonics(benchmark::State& state)
 {
     const ondulix::WaveSteps wave = ramp();

@@ -5,7 +5,8 @@
 namespace ondulix {
 
 // What feature objects follow, without reaching into the window. The window emits the first
-// four as its handlers run; the edit history the last two when an action or an undo step ends.
+// four as its handlers run; the edit history the next two when an action or an undo step ends;
+// the sound preview the last.
 class ChangeSignals : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,8 @@ signals:
     void tableWritten();
     // After every action of the user and every undo or redo, once all its handlers have run.
     void actionEnded();
+    // The line a sweep of the table plays now, as it changes; 0 once no sweep plays.
+    void sweepLinePlayed(int line);
 };
 
 } // namespace ondulix

@@ -7,6 +7,7 @@
 #include "app/graph_menu.h"
 #include "app/window_action.h"
 #include "pattern/line_paging.h"
+#include "pattern/line_waves.h"
 #include "platform/save_question.h"
 
 #include <QCloseEvent>
@@ -35,6 +36,7 @@ FileCommands::FileCommands(const FeatureContext& context, CsvCommands csv, SaveQ
     std::optional<QString> startFile)
     : QObject(&context.window)
     , m_table(context.table)
+    , m_samples(context.samples)
     , m_lines(context.lines)
     , m_history(context.history)
     , m_messages(context.messages)
@@ -109,17 +111,35 @@ bool FileCommands::onDrop(QEvent* event)
 // A close that goes on returns false, so the window's own handling accepts it.
 bool FileCommands::onClose(QEvent* event)
 {
-    if (m_table == m_savedTable)
+    const QString work = unsavedWork();
+    if (work.isEmpty())
         return false;
-    const auto answer = m_question.ask(
-        QStringLiteral("The pattern table has changed since it was last opened or saved. "
-                       "Save it before closing?"));
+    const auto answer = m_question.ask(work);
     const bool close = answer == SaveQuestion::Answer::Discard
         || (answer == SaveQuestion::Answer::Save && m_csv.save());
     if (close)
         return false;
     event->ignore();
     return true;
+}
+
+// The question on close, or nothing when there is no work to lose. Save writes the table as it
+// is stored; a wave not yet stored is kept by Cancel and then Generate to Memory.
+QString FileCommands::unsavedWork() const
+{
+    const int line = m_lines.line();
+    const bool unstored = readWave(m_samples) != lineWave(m_table, line);
+    if (m_table == m_savedTable && !unstored)
+        return {};
+    QString question = m_table == m_savedTable
+        ? QString()
+        : QStringLiteral("The pattern table has changed since it was last opened or saved. ");
+    if (unstored) {
+        question += QStringLiteral("The wave in the sliders is not stored in line %1: Cancel, "
+                                   "then Generate to Memory, keeps it. ")
+                        .arg(line);
+    }
+    return question + QStringLiteral("Save the table before closing?");
 }
 
 // No dialog opens, so the drawing flag stays as it is.

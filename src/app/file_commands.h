@@ -13,6 +13,7 @@ class ChangeSignals;
 class EditHistory;
 class LineSelector;
 class MessageSink;
+class SampleSet;
 class SaveQuestion;
 struct FeatureContext;
 
@@ -27,8 +28,8 @@ struct CsvCommands
 
 // The file commands beyond the laid-out buttons: Ctrl+O and Ctrl+S, a CSV file named on the
 // command line or dropped on the window (both opened by Open CSV's rules without the dialog,
-// so drawing stays armed), and the question on closing with a table changed since it was last
-// opened or saved.
+// so drawing stays armed), and the question on closing with unsaved work: a table changed since
+// it was last opened or saved, or a wave in the sliders that differs from what its line holds.
 class FileCommands : public QObject
 {
     Q_OBJECT
@@ -48,8 +49,10 @@ private:
     bool onDragEnter(QEvent* event);
     bool onDrop(QEvent* event);
     bool onClose(QEvent* event);
+    QString unsavedWork() const;
 
     PatternTable& m_table;
+    const SampleSet& m_samples;
     LineSelector& m_lines;
     EditHistory& m_history;
     MessageSink& m_messages;

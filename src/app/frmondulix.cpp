@@ -8,8 +8,10 @@
 #include "app/file_commands.h"
 #include "app/graph_menu.h"
 #include "app/harmonics_window.h"
+#include "app/line_morphing.h"
 #include "app/preset_buttons.h"
 #include "app/sound_preview.h"
+#include "app/table_overview.h"
 #include "app/wavetable_export.h"
 #include "files/settings_file.h"
 #include "pattern/clipboard_text.h"
@@ -95,6 +97,8 @@ void frmOndulix::wireFeatures()
     new WavetableExport(context);
     new SoundPreview(context);
     new HarmonicsWindow(context); // joins the preview's section of the menu
+    new TableOverview(context);
+    new LineMorphing(context); // joins the overview's section of the menu
 }
 
 void frmOndulix::connectEvents()

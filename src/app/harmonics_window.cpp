@@ -3,34 +3,15 @@
 #include "app/change_signals.h"
 #include "app/feature_context.h"
 #include "app/graph_menu.h"
+#include "app/tool_window_placement.h"
 #include "app/wave_played.h"
 #include "app/window_action.h"
 #include "platform/harmonics_view.h"
 #include "sound/harmonics.h"
 
 #include <QAction>
-#include <QScreen>
-#include <algorithm>
 
 namespace ondulix {
-
-namespace {
-
-// Beside the main window, with a small gap.
-constexpr int kViewGap = 8;
-
-// Right of the window, or left of it where the screen ends first.
-QPoint besideWindow(const QWidget& window, QSize size)
-{
-    const QRect frame = window.frameGeometry();
-    QPoint at = frame.topRight() + QPoint(kViewGap, 0);
-    if (const QScreen* screen = window.screen();
-        screen && at.x() + size.width() > screen->availableGeometry().right())
-        at.setX(std::max(0, frame.left() - kViewGap - size.width()));
-    return at;
-}
-
-} // namespace
 
 HarmonicsWindow::HarmonicsWindow(const FeatureContext& context)
     : QObject(&context.window)

@@ -1,7 +1,6 @@
 #include "app/line_writer.h"
 
 #include "app/edit_history.h"
-#include "pattern/line_waves.h"
 #include "pattern/pattern_line.h"
 
 namespace ondulix {
@@ -17,14 +16,9 @@ LineWriter::LineWriter(
 void LineWriter::writeLines(std::span<const LineWave> lines)
 {
     EditHistory::Action step(m_history, EditHistory::Kind::Own);
-    const int current = m_lines.line();
-    bool currentWritten = false;
-    for (const LineWave& line : lines) {
-        storeWave(line.wave, line.line, m_table);
-        currentWritten = currentWritten || line.line == current;
-    }
-    if (currentWritten)
-        loadLine(m_table, current, m_samples);
+    applyWrites(lines, m_table);
+    if (writesLine(lines, m_lines.line()))
+        loadLine(m_table, m_lines.line(), m_samples);
 }
 
 } // namespace ondulix

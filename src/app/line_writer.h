@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pattern/line_paging.h"
+#include "pattern/line_writes.h"
 #include "pattern/pattern_table.h"
 #include "wave/sample_set.h"
 
@@ -11,11 +12,7 @@ namespace ondulix {
 class EditHistory;
 
 // A wave for one line of the pattern table (1..32).
-struct LineWave
-{
-    int line;
-    Wave wave;
-};
+using LineWave = LineWrite;
 
 // Writes whole lines of the pattern table for the operations that fill several at once (a
 // morph, an import, a formula over lines, moving a line). Lines are read by paging's rule and

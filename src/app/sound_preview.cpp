@@ -3,6 +3,7 @@
 #include "app/change_signals.h"
 #include "app/feature_context.h"
 #include "app/graph_menu.h"
+#include "app/table_sweep.h"
 #include "app/wave_played.h"
 #include "app/window_action.h"
 #include "platform/audio_output.h"
@@ -38,7 +39,12 @@ SoundPreview::SoundPreview(const FeatureContext& context)
         context.window, *this, QStringLiteral("Stop"), {}, [this] { stopPlaying(); });
     m_stopAction->setObjectName(QStringLiteral("actStop"));
     m_stopAction->setEnabled(false);
-    context.menu.addSection({play, createPitchMenu(context.window), m_stopAction});
+    m_sweep = new TableSweep(context, *m_oscillator, this);
+    QAction* sweep = addWindowAction(context.window, *this, QStringLiteral("Hear the sweep"),
+        {QKeySequence(Qt::SHIFT | Qt::Key_F5)}, [this] { toggleSweep(); });
+    sweep->setObjectName(QStringLiteral("actSweep"));
+    context.menu.addSection({play, sweep, createPitchMenu(context.window),
+        m_sweep->createTimeMenu(context.window), m_stopAction});
 
     connect(m_output.get(), &AudioOutput::unavailable, this, &SoundPreview::onUnavailable);
     connect(&context.changes, &ChangeSignals::sampleChanged, this, &SoundPreview::followSample);
@@ -70,18 +76,35 @@ void SoundPreview::togglePlaying()
         stopPlaying();
         return;
     }
+    m_oscillator->stopSweep();
     m_output->start();
+    m_stopAction->setEnabled(true);
+}
+
+// From the wave's preview too: the sound goes on, on the sweep's lines.
+void SoundPreview::toggleSweep()
+{
+    if (m_output->isPlaying() && m_sweep->isOn()) {
+        stopPlaying();
+        return;
+    }
+    if (!m_sweep->begin())
+        return;
+    if (!m_output->isPlaying())
+        m_output->start();
     m_stopAction->setEnabled(true);
 }
 
 void SoundPreview::stopPlaying()
 {
     m_output->stop();
+    m_sweep->end();
     m_stopAction->setEnabled(false);
 }
 
 void SoundPreview::onUnavailable(const QString& reason)
 {
+    m_sweep->end();
     m_stopAction->setEnabled(false);
     m_messages.tell(QStringLiteral("No audio output is available. %1").arg(reason));
 }

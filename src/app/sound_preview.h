@@ -14,10 +14,14 @@ class AudioOutput;
 class ChipOscillator;
 class MessageSink;
 class SampleSet;
+class TableSweep;
 struct FeatureContext;
 
 // Hearing the wave: F5 starts and stops the preview, and the graph's menu offers the pitch by
 // octave and Stop. Every change of a sample, whoever makes it, is heard as it is made.
+// Shift+F5 plays the table's sweep instead, on the same oscillator and output, so the pitch,
+// the fades and the message when no output is available are the preview's; Shift+F5 again or
+// F5 stops it.
 class SoundPreview : public QObject
 {
     Q_OBJECT
@@ -29,6 +33,7 @@ public:
 private:
     QAction* createPitchMenu(QWidget& window);
     void togglePlaying();
+    void toggleSweep();
     void stopPlaying();
     void onUnavailable(const QString& reason);
     // Every change of a sample passes here, so the copy is always the wave in the sliders.
@@ -38,6 +43,7 @@ private:
     MessageSink& m_messages;
     std::shared_ptr<ChipOscillator> m_oscillator;
     std::unique_ptr<AudioOutput> m_output;
+    TableSweep* m_sweep = nullptr;
     WaveSteps m_wave {};
     QAction* m_stopAction = nullptr;
 };

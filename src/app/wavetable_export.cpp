@@ -53,8 +53,13 @@ WavetableExport::WavetableExport(const FeatureContext& context)
     context.menu.addSection({action});
 }
 
+// A table with no sound is refused before the dialog asks for a file it would not write.
 void WavetableExport::exportTable()
 {
+    if (soundingFrames(m_table) == 0) {
+        m_messages.tell(QStringLiteral("Nothing was exported: %1.").arg(kNoSoundRefusal));
+        return;
+    }
     const std::optional<QString> path = m_files.choose(exportQuestion(m_folder), &m_window);
     if (!path)
         return;

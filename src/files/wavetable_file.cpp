@@ -1,6 +1,7 @@
 #include "files/wavetable_file.h"
 
 #include "files/sndfile_library.h"
+#include "pattern/line_waves.h"
 #include "pattern/pattern_line.h"
 
 #include <algorithm>
@@ -14,7 +15,6 @@ namespace ondulix {
 namespace {
 
 constexpr int kWaveLength = 32;
-constexpr int kWaveCount = kPatternLineCount;
 constexpr float kFullScale = 500.0f;
 constexpr int kHold = kWavetableFrameLength / kWaveLength;
 
@@ -130,11 +130,17 @@ bool setClmChunk(const SndfileFunctions& sf, SNDFILE* file)
 
 } // namespace
 
-std::vector<float> wavetableSamples(const PatternTable& table)
+int soundingFrames(const PatternTable& table)
 {
+    return lastLineWithSound(table);
+}
+
+std::vector<float> wavetableSamples(const PatternTable& table, int frames)
+{
+    frames = std::clamp(frames, 1, kPatternLineCount);
     std::vector<float> samples;
-    samples.reserve(kWaveCount * kWaveLength);
-    for (int line = 1; line <= kWaveCount; ++line) {
+    samples.reserve(static_cast<std::size_t>(frames) * kWaveLength);
+    for (int line = 1; line <= frames; ++line) {
         for (int i = 0; i < kWaveLength; ++i)
             samples.push_back(static_cast<float>(pagedSample(table.cell(line, kFirstSampleRow + i)))
                 / kFullScale);
@@ -142,18 +148,19 @@ std::vector<float> wavetableSamples(const PatternTable& table)
     return samples;
 }
 
-std::string surgeWavetableBytes(const PatternTable& table)
+std::string surgeWavetableBytes(const PatternTable& table, int frames)
 {
+    const std::vector<float> samples = wavetableSamples(table, frames);
     std::string bytes = "vawt";
     putLittleEndian(bytes, kWaveLength, 4);
-    putLittleEndian(bytes, kWaveCount, 2);
+    putLittleEndian(bytes, static_cast<std::uint32_t>(samples.size() / kWaveLength), 2);
     putLittleEndian(bytes, 0, 2);
-    for (const float sample : wavetableSamples(table))
+    for (const float sample : samples)
         putLittleEndian(bytes, std::bit_cast<std::uint32_t>(sample), 4);
     return bytes;
 }
 
-WavetableBytes wavWavetableBytes(const PatternTable& table)
+WavetableBytes wavWavetableBytes(const PatternTable& table, int frames)
 {
     const SndfileLibrary& library = sndfileLibrary();
     if (!library.failure.empty())
@@ -173,20 +180,24 @@ WavetableBytes wavWavetableBytes(const PatternTable& table)
     sf.sf_command(file.get(), SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
     if (!setClmChunk(sf, file.get()))
         return file.failure();
-    const std::vector<float> frames = heldFrames(wavetableSamples(table));
-    const auto count = static_cast<sf_count_t>(frames.size());
-    if (sf.sf_write_float(file.get(), frames.data(), count) != count)
+    const std::vector<float> held = heldFrames(wavetableSamples(table, frames));
+    const auto count = static_cast<sf_count_t>(held.size());
+    if (sf.sf_write_float(file.get(), held.data(), count) != count)
         return file.failure();
     if (!file.close())
         return file.failure();
     return {std::move(memory.bytes), std::nullopt};
 }
 
-WavetableBytes wavetableBytes(const PatternTable& table, WavetableFormat format)
+WavetableBytes wavetableBytes(const PatternTable& table, WavetableFormat format, int frames)
 {
+    if (frames == 0)
+        frames = soundingFrames(table);
+    if (frames == 0)
+        return {{}, kNoSoundRefusal};
     if (format == WavetableFormat::SurgeWt)
-        return {surgeWavetableBytes(table), std::nullopt};
-    return wavWavetableBytes(table);
+        return {surgeWavetableBytes(table, frames), std::nullopt};
+    return wavWavetableBytes(table, frames);
 }
 
 } // namespace ondulix

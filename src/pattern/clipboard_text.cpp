@@ -6,10 +6,15 @@ namespace ondulix {
 
 std::string clipboardText(const SampleSet& samples)
 {
+    return clipboardText(readWave(samples));
+}
+
+std::string clipboardText(const Wave& wave)
+{
     std::string text = "ABC";
-    for (int i = 0; i < kSampleCount; ++i) {
+    for (const int sample : wave) {
         text += '\t';
-        text += paddedForm(samples.sample(i) / kSampleScale);
+        text += paddedForm(sample / kSampleScale);
     }
     return text;
 }

@@ -17,13 +17,13 @@ bool holdsSoundAsEdited(const PatternTable& table, const EditedLine& current, in
     return std::any_of(wave.begin(), wave.end(), [](int sample) { return sample != 0; });
 }
 
-void applyWrites(const LineWrites& writes, PatternTable& table)
+void applyWrites(std::span<const LineWrite> writes, PatternTable& table)
 {
     for (const LineWrite& write : writes)
         storeWave(write.wave, write.line, table);
 }
 
-bool writesLine(const LineWrites& writes, int line)
+bool writesLine(std::span<const LineWrite> writes, int line)
 {
     return std::any_of(writes.begin(), writes.end(),
         [line](const LineWrite& write) { return write.line == line; });

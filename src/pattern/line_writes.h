@@ -3,6 +3,7 @@
 #include "pattern/pattern_table.h"
 #include "wave/sample_set.h"
 
+#include <span>
 #include <vector>
 
 namespace ondulix {
@@ -39,7 +40,7 @@ Wave waveAsEdited(const PatternTable& table, const EditedLine& current, int line
 bool holdsSoundAsEdited(const PatternTable& table, const EditedLine& current, int line);
 
 // Stores every write in order, so a later write to the same line wins.
-void applyWrites(const LineWrites& writes, PatternTable& table);
-bool writesLine(const LineWrites& writes, int line);
+void applyWrites(std::span<const LineWrite> writes, PatternTable& table);
+bool writesLine(std::span<const LineWrite> writes, int line);
 
 } // namespace ondulix

@@ -26,7 +26,7 @@ WavetableBytes made(std::string bytes)
     return {std::move(bytes), std::nullopt};
 }
 
-// The bytes of the file asked for; only a wavetable WAV can fail to be made.
+// The bytes of the file asked for; only a wavetable can fail to be made.
 WavetableBytes outputBytes(const PatternTable& table, const QuenferCommandLine& command)
 {
     const WordFormat& words = command.words;
@@ -44,9 +44,9 @@ WavetableBytes outputBytes(const PatternTable& table, const QuenferCommandLine& 
     case OutputFormat::IntelHex:
         return made(intelHexText(table, words));
     case OutputFormat::Wav:
-        return wavWavetableBytes(table);
+        return wavetableBytes(table, WavetableFormat::Wav, command.frames);
     case OutputFormat::SurgeWt:
-        return made(surgeWavetableBytes(table));
+        return wavetableBytes(table, WavetableFormat::SurgeWt, command.frames);
     }
     return {{}, "unknown output format"};
 }

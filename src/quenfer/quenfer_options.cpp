@@ -40,6 +40,17 @@ Problem takeBits(QuenferCommandLine& line, const std::string& text)
     return std::nullopt;
 }
 
+Problem takeFrames(QuenferCommandLine& line, const std::string& text)
+{
+    int frames = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), frames);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || frames < 1
+        || frames > kPatternLineCount)
+        return "--frames takes a whole number from 1 to 32, not '" + text + "'";
+    line.frames = frames;
+    return std::nullopt;
+}
+
 Problem takeFormat(QuenferCommandLine& line, const std::string& name)
 {
     for (const FormatName& format : kFormats) {
@@ -93,6 +104,7 @@ constexpr Option kOptions[] = {
     {"--bits", true, takeBits},
     {"--format", true, takeFormat},
     {"--name", true, takeName},
+    {"--frames", true, takeFrames},
 };
 
 const Option* optionNamed(std::string_view name)
@@ -164,7 +176,7 @@ std::string quenferUsage()
     return "Usage: quenfer [OPTIONS] INPUT.csv OUTPUT\n"
            "Turns an Ondulix pattern file (32 lines of 32 samples) into a memory image of\n"
            "1024 words, line by line, at address (line - 1) x 32 + sample, or into a\n"
-           "wavetable of 32 waves for software synthesizers.\n"
+           "wavetable for software synthesizers.\n"
            "\n"
            "Options:\n"
            "  --bits N       word width, 2 to 32 (default 16)\n"
@@ -176,11 +188,13 @@ std::string quenferUsage()
            "                   c                   C header: an array [32][32] of int8_t,\n"
            "                                       int16_t or int32_t (uint*_t with --unsigned)\n"
            "                   ihex                Intel HEX of that array's bytes, little-endian\n"
-           "                   wav                 wavetable WAV: 32 frames of 2048 samples,\n"
+           "                   wav                 wavetable WAV: frames of 2048 samples,\n"
            "                                       32-bit float, 48000 Hz, with a clm chunk\n"
-           "                   wt                  Surge XT wavetable: 32 waves of 32 samples\n"
+           "                   wt                  Surge XT wavetable: waves of 32 samples\n"
            "                 wav and wt take each sample v as v / 500 and ignore --bits and\n"
-           "                 --unsigned.\n"
+           "                 --unsigned. They hold lines 1 to the last that is not all 0s, one\n"
+           "                 frame a line; a table of 0s only is refused.\n"
+           "  --frames N     wav and wt hold lines 1 to N, 1 to 32, whatever they hold\n"
            "  --name IDENT   the C array's name for --format c (default ondulix_table)\n"
            "  --help         show this help\n"
            "  --version      show the version\n";

@@ -2,6 +2,7 @@
 
 #include "files/memory_words.h"
 #include "files/word_array.h"
+#include "pattern/pattern_table.h"
 
 #include <string>
 #include <vector>
@@ -35,6 +36,7 @@ struct QuenferCommandLine
     WordFormat words;
     OutputFormat format = OutputFormat::Readmemh;
     std::string arrayName = kDefaultArrayName; // the C header's array
+    int frames = 0; // a wavetable's frames; 0: up to the last line that holds a sound
     std::string input;
     std::string output;
     std::string problem; // what is wrong, for RefuseUsage

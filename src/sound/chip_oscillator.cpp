@@ -1,5 +1,7 @@
 #include "sound/chip_oscillator.h"
 
+#include "sound/sweep_schedule.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -19,13 +21,22 @@ std::uint32_t phaseStepFor(double hertz)
         std::llround(clamped / ChipOscillator::kFrameRate * kPhaseUnits));
 }
 
+int millisecondsFor(double seconds)
+{
+    if (!std::isfinite(seconds))
+        return 0;
+    return static_cast<int>(std::llround(std::clamp(seconds, 0.0, 3600.0) * 1000));
+}
+
 } // namespace
 
 ChipOscillator::ChipOscillator()
     : m_phaseStep(phaseStepFor(kDefaultPitch))
+    , m_sweepMilliseconds(millisecondsFor(kDefaultSweepTime))
 {
     static_assert(std::atomic<std::uint32_t>::is_always_lock_free);
     static_assert(std::atomic<bool>::is_always_lock_free);
+    static_assert(std::atomic<int>::is_always_lock_free);
 }
 
 void ChipOscillator::setPitch(double hertz)
@@ -33,19 +44,63 @@ void ChipOscillator::setPitch(double hertz)
     m_phaseStep.store(phaseStepFor(hertz), std::memory_order_relaxed);
 }
 
+void ChipOscillator::startSweep()
+{
+    m_sweepStarts.fetch_add(1, std::memory_order_relaxed);
+    m_sweeping.store(true, std::memory_order_relaxed);
+}
+
+void ChipOscillator::setSweepTime(double seconds)
+{
+    m_sweepMilliseconds.store(millisecondsFor(seconds), std::memory_order_relaxed);
+}
+
+const WaveSteps& ChipOscillator::stepsPlayed(const TableSteps* table, bool periodStarts)
+{
+    if (table == nullptr || table->count < 1) {
+        m_sweepLine.store(0, std::memory_order_relaxed);
+        return m_wave.latest();
+    }
+    if (periodStarts) {
+        const SweepSchedule schedule(table->count,
+            m_sweepMilliseconds.load(std::memory_order_relaxed) / 1000.0, kFrameRate);
+        m_sweepIndex = schedule.indexAt(m_sweepFrames);
+    }
+    // A table published with fewer lines than the index held plays its last until the period ends.
+    const int index = std::min(m_sweepIndex, table->count - 1);
+    m_sweepLine.store(table->line[index], std::memory_order_relaxed);
+    return table->wave[index];
+}
+
 void ChipOscillator::render(std::span<std::int16_t> frames)
 {
-    const WaveSteps& wave = m_wave.latest();
+    const bool sweeping = m_sweeping.load(std::memory_order_relaxed);
+    const TableSteps* table = sweeping ? &m_table.latest() : nullptr;
+    if (sweeping) {
+        const std::uint32_t starts = m_sweepStarts.load(std::memory_order_relaxed);
+        if (starts != m_sweepFollowed) {
+            m_sweepFollowed = starts;
+            m_sweepFrames = 0;
+            m_sweepIndex = 0;
+        }
+    }
     const std::uint32_t phaseStep = m_phaseStep.load(std::memory_order_relaxed);
     const int target = m_on.load(std::memory_order_relaxed) ? kFadeFrames : 0;
+    const WaveSteps* wave = &stepsPlayed(table, false);
     for (std::int16_t& frame : frames) {
         if (m_level < target)
             ++m_level;
         else if (m_level > target)
             --m_level;
-        const int full = wave[m_phase >> kStepShift] * kToFrame;
+        const int full = (*wave)[m_phase >> kStepShift] * kToFrame;
         frame = static_cast<std::int16_t>(full * m_level / kFadeFrames);
+        const std::uint32_t before = m_phase;
         m_phase += phaseStep;
+        if (table != nullptr) {
+            ++m_sweepFrames;
+            if (m_phase < before) // a new period starts with the next frame
+                wave = &stepsPlayed(table, true);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sound/table_snapshot.h"
 #include "sound/wave_snapshot.h"
 
 #include <atomic>
@@ -20,7 +21,12 @@ namespace ondulix {
 // opened and closed; a backend that pulls on a thread of its own has stopped pulling when its
 // sink's stop() returns, which orders one stream's renders before the next one's.
 //
-// Memory order: the pitch and the on/off switch are relaxed. Each is one value complete in
+// In a sweep it plays the lines of a table snapshot instead, as a wavetable synthesizer sweeps
+// its table (sound/sweep_schedule.h), and a new line starts only at the start of a period, as a
+// chip's wave macro switches, so the switch never clicks.
+//
+// Memory order: the pitch, the on/off switch, the sweep switch, its time and its start count,
+// and the line played are relaxed. Each is one value complete in
 // itself, through which no other data is handed over (the wave goes through the snapshot, which
 // orders itself), so the only effect of a late view is that the renderer follows one call later,
 // a few milliseconds, which no one hears.
@@ -42,20 +48,42 @@ public:
     void stop() { m_on.store(false, std::memory_order_relaxed); }
     bool isOn() const { return m_on.load(std::memory_order_relaxed); }
 
-    // Rendering thread (the one reader of the snapshot). The phase runs on from one call to the
+    // Event thread: sweeps through the table published last, from its first line, or plays the
+    // wave again. A table of fewer than two lines stays on its first.
+    void publishTable(const TableSteps& table) { m_table.publish(table); }
+    void startSweep();
+    void stopSweep() { m_sweeping.store(false, std::memory_order_relaxed); }
+    bool isSweeping() const { return m_sweeping.load(std::memory_order_relaxed); }
+    void setSweepTime(double seconds);
+    // The line number (1..32) the sweep plays now, or 0 outside a sweep; a few milliseconds late.
+    int sweepLine() const { return m_sweepLine.load(std::memory_order_relaxed); }
+
+    // Rendering thread (the one reader of the snapshots). The phase runs on from one call to the
     // next and across a change of the wave or the pitch, so a new wave never jumps to the start of
     // a period.
     void render(std::span<std::int16_t> frames);
 
 private:
+    // The steps to hold until the next period starts: the wave, or the sweep's line.
+    const WaveSteps& stepsPlayed(const TableSteps* table, bool periodStarts);
+
     // The phase is a fraction of a period in 32 bits; its top 5 bits are the step being held.
     static constexpr int kStepShift = 27;
 
     WaveSnapshot m_wave;
+    TableSnapshot m_table;
     std::atomic<std::uint32_t> m_phaseStep;
     std::atomic<bool> m_on {false};
+    std::atomic<bool> m_sweeping {false};
+    std::atomic<std::uint32_t> m_sweepStarts {0};
+    std::atomic<int> m_sweepMilliseconds;
+    std::atomic<int> m_sweepLine {0};
     std::uint32_t m_phase = 0;
     int m_level = 0; // 0 (silent) .. kFadeFrames (full)
+    // The renderer's own: which start of a sweep it follows, the frames since, the index held.
+    std::uint32_t m_sweepFollowed = 0;
+    std::int64_t m_sweepFrames = 0;
+    int m_sweepIndex = 0;
 };
 
 } // namespace ondulix

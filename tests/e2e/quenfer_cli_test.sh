@@ -111,6 +111,17 @@ samples_near() { # expected file, count, actual samples on stdin, within sox's 2
 check "the .wt samples" samples_near samples.txt 1024 < <(tail -c 4096 table.wt)
 awk '{ for (i = 0; i < 64; ++i) print }' samples.txt > held.txt
 check "the WAV samples, each held 64 times" samples_near held.txt 65536 < <(sox table.wav -t f32 -)
+# Lines up to the last that holds a sound, one frame a line; --frames N fixes the count; a table
+# of 0s only is refused.
+printf ' 1, .5\r\n 2, 0\r\n 3, 0\r\n 4,-.25\r\n 5, 0\r\n' > four.csv
+"$quenfer" --format wav four.csv four.wav 2>err.txt; expect "a table of 4 lines as a WAV" 0 $?
+check "holds 4 frames of 2048" test "$(sox --i -s four.wav)" = 8192
+"$quenfer" --format wt --frames 32 four.csv four.wt
+check "--frames 32: all 32 waves" test "$(head -c 12 four.wt | hex)" = 766177742000000020000000
+printf ' 1, 0\r\n' > silent.csv
+"$quenfer" --format wt silent.csv silent.wt 2>err.txt
+expect "a table of 0s only" 1 $? "the table holds no sound"
+check "writes nothing" test ! -e silent.wt
 
 # libsndfile is loaded for a WAV alone. Where it cannot be loaded (hidden here in a mount
 # namespace of the test's own) a WAV is refused with the reason and nothing is written.

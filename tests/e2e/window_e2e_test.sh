@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The built program in a real X server, one case per road a user takes: what the window shows
 # at scale 1, and on a high-DPI screen at scale 2, and that a drag draws at any scale; the
-# editing keys on a file named on the command line; and the preview heard for real through a
-# PulseAudio server of its own.
+# editing keys on a file named on the command line; a morph saved through the real file dialog;
+# and the preview and the sweep heard for real through a PulseAudio server of its own.
 set -euo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
@@ -20,6 +20,7 @@ stop_program() {
     kill -0 "$app_pid" || { echo "FAIL: the program ended by itself"; fail=1; }
     kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
 }
+poll() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; } # under load too
 pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info: | tr -d ' '; }
 
 # The graph's drawing area starts inside its 2-pixel border at (10, 10); graph units 1877 and
@@ -129,8 +130,57 @@ PY
     stop_program
 }
 
+# Ctrl+Shift+M and Enter fill lines 2 and 3 between line 1 (all 300) and line 4 (all -300) by
+# crossfade; Ctrl+S saves the table through the real file dialog, and the file is read back.
+case_morph_keys() {
+    table_line() { printf '%2d' "$1"; for _ in $(seq 32); do printf ',%s' "$2"; done; printf '\r\n'; }
+    { table_line 1 .3; table_line 2 0; table_line 3 0; table_line 4 -.3; } >"$work/keys.csv"
+    start_program 1 "$work/keys.csv"
+    xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+shift+M
+    wait_for_window "^Morph lines" >/dev/null
+    xdotool key Return windowfocus --sync "$window" key --clearmodifiers ctrl+s
+    wait_for_window "^Save" >/dev/null
+    xdotool key ctrl+a type "$work/morphed.csv"
+    xdotool key Return
+    poll test -s "$work/morphed.csv"
+    check "lines 2 and 3 morphed and saved" "2, .1, .1 3,-.1,-.1" \
+        "$(sed -n 2,3p "$work/morphed.csv" 2>/dev/null | cut -d, -f1-3 | xargs)"
+    stop_program
+}
+
+# Shift+F5 sweeps between a sine in line 1 and a square in line 2 (2 s each way): the recording
+# holds stretches of each, told apart by their shape. In a square nearly every frame stands at the
+# peak level of its 10 ms; in a 32-step sine only the 6 steps nearest its peaks do.
+case_sweep_heard() {
+    awk 'BEGIN { for (l = 1; l <= 2; ++l) { printf "%2d", l
+        for (i = 0; i < 32; ++i) { v = l == 1 ? .45 * sin(6.2831853 * i / 32) : (i < 16 ? .45 : -.45)
+            printf ",%.3f", v }
+        printf "\r\n" } }' >"$work/sweep.csv"
+    start_program 1 "$work/sweep.csv"
+    xdotool windowfocus --sync "$window" key --clearmodifiers shift+F5
+    streams() { [[ $(pactl list short sink-inputs | wc -l) == "$1" ]]; }
+    poll streams 1 && record 4.5 "$work/sweep.raw"
+    xdotool windowfocus --sync "$window" key --clearmodifiers shift+F5
+    poll streams 0 || { echo "FAIL: Shift+F5 again leaves the stream open"; fail=1; }
+    check "stretches of the sine and of the square" "sine square" "$(python3 - "$work/sweep.raw" <<'PY'
+import array, sys
+frames = array.array("h", open(sys.argv[1], "rb").read())
+kinds = {"sine": 0, "square": 0, "other": 0}
+for window in (frames[at:at + 480] for at in range(0, len(frames) - 480, 480)):
+    peak = max(map(abs, window))
+    share = sum(abs(f) >= 0.97 * peak for f in window) / 480
+    kinds["square" if share > 0.8 else "sine" if share < 0.4 else "other"] += peak > 8000
+# At least 0.2 s of each: a window across a switch or a fade is neither.
+print(" ".join(kind for kind in ("sine", "square") if kinds[kind] >= 20))
+PY
+)"
+    stop_program
+}
+
 case_window_at_scale 1
 case_window_at_scale 2
 case_editing_keys
+case_morph_keys
 case_preview_heard
+case_sweep_heard
 exit $fail

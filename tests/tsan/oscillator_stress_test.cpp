@@ -1,7 +1,8 @@
 // The preview's two threads at once, for two seconds, under ThreadSanitizer: the event side
-// publishes waves, changes the pitch, starts and stops as fast as it can while a second thread
-// renders. The build reports any access the two make to the same memory without ordering, and a
-// report ends the program. What the renderer hears must hold up too.
+// publishes waves and tables, changes the pitch and the sweep time, starts and stops the sound
+// and the sweep as fast as it can while a second thread renders. The build reports any access the
+// two make to the same memory without ordering, and a report ends the program. What the renderer
+// hears must hold up too.
 #include "sound/chip_oscillator.h"
 
 #include <algorithm>
@@ -20,6 +21,7 @@ using Frames = std::array<std::int16_t, 480>;
 
 // All 32 steps alike, so that within one render a frame may differ from the one before only by
 // a step of the fade, never by a step of the wave, unless the wave was torn between two publishes.
+// The lines of a table are alike too, so that a sweep plays one value until the next render.
 WaveSteps flat(int value)
 {
     WaveSteps steps;
@@ -54,14 +56,24 @@ TEST(OscillatorThreads, EventSideAndRendererRaceWithoutAFault)
         }
     });
     int publishes = 0;
+    TableSteps table;
     for (const auto end = Clock::now() + std::chrono::seconds(2); Clock::now() < end; ++publishes) {
         oscillator.publish(flat(publishes % 320 + 1));
+        table.count = publishes % 32 + 1;
+        table.wave.fill(flat(publishes % 320 + 2));
+        oscillator.publishTable(table);
+        if (publishes % 11 == 0)
+            oscillator.isSweeping() ? oscillator.stopSweep() : oscillator.startSweep();
+        if (publishes % 5 == 0)
+            oscillator.setSweepTime(0.5 * (1 + publishes % 16));
         if (publishes % 7 == 0)
             oscillator.setPitch(55.0 * (1 + publishes % 32));
         if (publishes % 13 == 0)
             oscillator.isOn() ? oscillator.stop() : oscillator.start();
     }
     oscillator.publish(flat(kLast));
+    table.wave.fill(flat(kLast));
+    oscillator.publishTable(table);
     oscillator.start();
     renderer.join(); // ends once the last wave is heard; ctest's timeout bounds it otherwise
 

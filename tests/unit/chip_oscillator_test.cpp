@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <thread>
@@ -82,6 +83,44 @@ TEST(ChipOscillator, FadesInAndOutWithoutAClick)
     EXPECT_EQ(all[9 + 3 * kFade], 0);
     for (std::size_t j = 1; j < all.size(); ++j)
         ASSERT_LE(std::abs(all[j] - all[j - 1]), 32 * 500 / kFade + 1) << "frame " << j;
+}
+
+// A sweep of two lines, +400 and -400 throughout, over 0.5 s (24000 frames) each way: the second
+// line starts with the first period after the sweep's midpoint, the first again after the
+// midpoint on the way back, and never inside a period, whose frame j has its phase j x step
+// below one step. The line played is reported by its number in the table.
+TEST(ChipOscillator, ASweepChangesLinesOnlyWhereAPeriodStarts)
+{
+    for (const double pitch : {1500.0, 440.0}) {
+        ChipOscillator oscillator;
+        TableSteps table;
+        table.count = 2;
+        table.wave = {wave(400, 0), wave(-400, 0)};
+        table.line = {3, 9};
+        oscillator.publishTable(table);
+        oscillator.setSweepTime(0.5);
+        oscillator.setPitch(pitch);
+        oscillator.startSweep();
+        oscillator.start();
+        const auto frames = render(oscillator, 30000);
+        EXPECT_EQ(oscillator.sweepLine(), 9);
+        const auto more = render(oscillator, 18000);
+        EXPECT_EQ(oscillator.sweepLine(), 3);
+        std::vector<std::int16_t> all(frames);
+        all.insert(all.end(), more.begin(), more.end());
+        const auto step = static_cast<std::uint32_t>(std::llround(pitch / 48000 * 4294967296.0));
+        std::vector<std::size_t> switches;
+        for (std::size_t j = kFade; j < all.size(); ++j) {
+            if ((all[j] > 0) != (all[j - 1] > 0))
+                switches.push_back(j);
+        }
+        ASSERT_EQ(switches.size(), 2U) << pitch;
+        for (const std::size_t j : switches)
+            EXPECT_LT(static_cast<std::uint32_t>(j * step), step) << pitch << " Hz, frame " << j;
+        const double period = 48000 / pitch + 1; // in whole frames, at most
+        EXPECT_TRUE(switches[0] > 12000 && switches[0] <= 12000 + period) << switches[0];
+        EXPECT_TRUE(switches[1] >= 36000 && switches[1] < 36000 + period) << switches[1];
+    }
 }
 
 // The event thread publishes waves of 32 equal values n, n counting up; the renderer on another

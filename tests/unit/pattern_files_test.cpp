@@ -170,7 +170,8 @@ TEST(QuenferOptions, ReadsOptionsInEitherSpellingAndRefusesBadUse)
         {{"--bits=33", "a", "b"}, "refused"}, {{"--format=hex", "a", "b"}, "refused"},
         {{"a", "b", "--bits"}, "refused"}, {{"--depth=mif", "a", "b"}, "refused"},
         {{"--unsigned=1", "a", "b"}, "refused"}, {{"--version", "--bits=1"}, "version"},
-        {{"--name", "size_t", "a", "b"}, "refused"}, {{"--format=wt", "a", "b"}, "16 7 0 ab"}};
+        {{"--name", "size_t", "a", "b"}, "refused"}, {{"--format=wt", "a", "b"}, "16 7 0 ab"},
+        {{"--frames=0", "a", "b"}, "refused"}, {{"--frames", "33", "a", "b"}, "refused"}};
     for (const auto& [arguments, expected] : cases) {
         const QuenferCommandLine line = parseQuenferArguments(arguments);
         const char* const actions[] = {"", "help", "version", "refused"};

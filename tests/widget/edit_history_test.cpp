@@ -237,7 +237,7 @@ TEST(CommandLine, NamesOneFileOrAsksForHelpOrTheVersion)
 }
 
 // A file named at the start opens without the dialog; closing asks to save the table only once it
-// has changed since it was opened or saved.
+// has changed since it was opened or saved, or the sliders differ from their line.
 TEST_F(EditHistoryTest, AStartFileOpensWithoutTheDialogAndClosingAsksOnlyAfterAChange)
 {
     openWindow(pathOf("line1.csv"));
@@ -252,6 +252,9 @@ TEST_F(EditHistoryTest, AStartFileOpensWithoutTheDialogAndClosingAsksOnlyAfterAC
     dialog->answer(pathOf("other.csv"));
     click("cmdOpen");
     EXPECT_TRUE(window->close()) << "nor after Open CSV";
+    window->show();
+    setWave({5});
+    EXPECT_FALSE(window->close()) << "a wave the sliders hold and its line does not is unsaved";
 
     using Answer = SaveQuestion::Answer;
     // The answer, whether the save dialog is answered, and whether the window closes.

@@ -85,8 +85,9 @@ TEST(OscillatorDevice, FillsExactlyWhatTheSinkAsksFor)
 }
 
 // Ctrl+E, wherever the focus is, exports the stored table, not the wave being edited, in the
-// format its file's ending names. It asks in a save dialog of its own, after taking the drawing
-// flag down, as the file buttons do. A cancel writes nothing; a failure says which file and why.
+// format its file's ending names, up to its last line that holds a sound. It asks in a save
+// dialog of its own, after taking the drawing flag down, as the file buttons do. A table with no
+// sound is refused before the dialog; a cancel writes nothing; a failure says which file and why.
 TEST_F(SoundAndExport, ExportWavetableWritesTheStoredTable)
 {
     const auto exportTo = [this](const QString& path, QWidget* focused) {
@@ -97,12 +98,16 @@ TEST_F(SoundAndExport, ExportWavetableWritesTheStoredTable)
         EXPECT_FALSE(drawFlag()->isChecked());
     };
     slider(0)->setLevel(250);
+    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier); // nothing stored yet
+    EXPECT_EQ(messages->messages.takeFirst(),
+        "Nothing was exported: the table holds no sound: every sample of every line is 0.");
+    EXPECT_TRUE(dialog->asked.empty());
     click("cmdGenMem");
     slider(1)->setLevel(-500); // not stored
     exportTo(pathOf("table.WT"), slider(5));
-    const QByteArray wt = fileBytes(pathOf("table.WT")); // vawt, 32, 32, 0, then 0.5f and 0.0f
-    EXPECT_EQ(wt.left(20), QByteArray("vawt\x20\0\0\0\x20\0\0\0\0\0\0\x3F\0\0\0\0", 20));
-    EXPECT_EQ(wt.size(), 4108);
+    const QByteArray wt = fileBytes(pathOf("table.WT")); // vawt, 32, 1, 0, then 0.5f and 0.0f
+    EXPECT_EQ(wt.left(20), QByteArray("vawt\x20\0\0\0\x01\0\0\0\0\0\0\x3F\0\0\0\0", 20));
+    EXPECT_EQ(wt.size(), 12 + 32 * 4);
     const FileQuestion& asked = dialog->asked.back();
     EXPECT_TRUE(asked.mode == FileQuestion::Mode::Save && asked.confirmOverwrite);
     EXPECT_EQ(asked.title + asked.filters[1].text, "Export wavetableSurge XT wavetable (*.wt)");
@@ -110,7 +115,7 @@ TEST_F(SoundAndExport, ExportWavetableWritesTheStoredTable)
     EXPECT_EQ(dialog->asked.back().folder, folder.path()) << "where the last export went";
     const QByteArray wav = fileBytes(pathOf("table.wav"));
     EXPECT_TRUE(wav.startsWith("RIFF"));
-    EXPECT_EQ(wav.size(), 262144 + 100); // the RIFF, fmt, fact, clm and data heads take 100
+    EXPECT_EQ(wav.size(), 2048 * 4 + 100); // the RIFF, fmt, fact, clm and data heads take 100
     const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
     exportTo(QString(), graph());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);

@@ -1,0 +1,65 @@
+#include "app/line_morphing.h"
+
+#include "app/feature_context.h"
+#include "app/graph_menu.h"
+#include "app/line_writer.h"
+#include "app/window_action.h"
+#include "pattern/line_morph.h"
+#include "platform/morph_dialog.h"
+#include "platform/user_messages.h"
+
+#include <QAction>
+
+namespace ondulix {
+
+LineMorphing::LineMorphing(const FeatureContext& context)
+    : QObject(&context.window)
+    , m_window(context.window)
+    , m_samples(context.samples)
+    , m_table(context.table)
+    , m_lines(context.lines)
+    , m_writer(context.lineWriter)
+    , m_messages(context.messages)
+{
+    setObjectName(QStringLiteral("lineMorphing"));
+    QAction* action = addWindowAction(m_window, *this, QStringLiteral("Morph lines..."),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, [this] { ask(); });
+    action->setObjectName(QStringLiteral("actMorphLines"));
+    context.menu.append({action});
+}
+
+LineMorphing::~LineMorphing()
+{
+    delete m_dialog;
+}
+
+// Window-modal and not exec(): the event loop goes on, and the answer comes back as a signal.
+void LineMorphing::ask()
+{
+    if (!m_dialog) {
+        m_dialog = new MorphDialog(&m_window);
+        m_dialog->setWindowModality(Qt::WindowModal);
+        connect(m_dialog, &QDialog::accepted, this, &LineMorphing::morph);
+    }
+    const EditedLine current {m_lines.line(), readWave(m_samples)};
+    m_dialog->setChoice(
+        current.line, defaultMorphTo(m_table, current, current.line), MorphKind::Crossfade);
+    m_dialog->show();
+    m_dialog->raise();
+    m_dialog->activateWindow();
+}
+
+void LineMorphing::morph()
+{
+    const EditedLine current {m_lines.line(), readWave(m_samples)};
+    const MorphPlan plan
+        = planMorph(m_table, current, m_dialog->fromLine(), m_dialog->toLine(), m_dialog->kind());
+    if (!plan.refusal.empty()) {
+        m_messages.tell(QStringLiteral("Nothing was morphed. %1")
+                            .arg(QString::fromStdString(plan.refusal)));
+        return;
+    }
+    m_writer.writeLines(plan.writes);
+}
+
+} // namespace ondulix

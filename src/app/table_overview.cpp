@@ -1,0 +1,198 @@
+#include "app/table_overview.h"
+
+#include "app/change_signals.h"
+#include "app/edit_history.h"
+#include "app/feature_context.h"
+#include "app/graph_menu.h"
+#include "app/line_writer.h"
+#include "app/tool_window_placement.h"
+#include "app/window_action.h"
+#include "pattern/clipboard_text.h"
+#include "pattern/line_waves.h"
+#include "platform/clipboard.h"
+#include "platform/user_messages.h"
+#include "wave/pasted_wave.h"
+
+#include <QAction>
+#include <QMenu>
+#include <algorithm>
+
+namespace ondulix {
+
+namespace {
+
+// A line is stored once any of its sample cells holds text: Generate to Memory, a morph or a
+// CSV file put it there. Paging loads a line never stored as zeros.
+bool everStored(const PatternTable& table, int line)
+{
+    for (int row = kFirstSampleRow; row < kFirstSampleRow + kSampleCount; ++row) {
+        if (!table.cell(line, row).empty())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TableOverview::TableOverview(const FeatureContext& context)
+    : QObject(&context.window)
+    , m_window(context.window)
+    , m_samples(context.samples)
+    , m_table(context.table)
+    , m_lines(context.lines)
+    , m_history(context.history)
+    , m_writer(context.lineWriter)
+    , m_messages(context.messages)
+{
+    setObjectName(QStringLiteral("tableOverviewFeature"));
+    QAction* show = addWindowAction(m_window, *this, QStringLiteral("Pattern table"),
+        {QKeySequence(Qt::CTRL | Qt::Key_T)}, [this] { toggle(); });
+    show->setObjectName(QStringLiteral("actTableOverview"));
+    context.menu.addSection({show});
+
+    const ChangeSignals& changes = context.changes;
+    connect(&changes, &ChangeSignals::sampleChanged, this, &TableOverview::follow);
+    connect(&changes, &ChangeSignals::linePaged, this, &TableOverview::follow);
+    connect(&changes, &ChangeSignals::tableWritten, this, &TableOverview::follow);
+    connect(&changes, &ChangeSignals::csvOpened, this, &TableOverview::follow);
+    connect(&changes, &ChangeSignals::actionEnded, this, &TableOverview::follow);
+    connect(&changes, &ChangeSignals::sweepLinePlayed, this, [this](int line) {
+        m_playing = line;
+        if (m_view)
+            m_view->setPlaying(line);
+    });
+
+    m_menu = new QMenu(&m_window);
+    m_menu->setObjectName(QStringLiteral("mnuTableLine"));
+}
+
+TableOverview::~TableOverview()
+{
+    delete m_view;
+}
+
+void TableOverview::toggle()
+{
+    if (m_view && m_view->isVisible()) {
+        m_view->close();
+        return;
+    }
+    if (!m_view) {
+        m_view = new TableOverviewView(&m_window);
+        const auto* harmonics = m_window.findChild<QWidget*>(
+            QStringLiteral("harmonicsView"), Qt::FindDirectChildrenOnly);
+        m_view->move(besideWindow(m_window, m_view->frameGeometry().size(), harmonics));
+        connect(m_view, &TableOverviewView::lineRequested, this,
+            [this](int line) { m_lines.setLine(line); });
+        connect(m_view, &TableOverviewView::moveRequested, this, [this](int line, int direction) {
+            moveLine(line, direction > 0 ? LineMove::Up : LineMove::Down);
+        });
+        connect(m_view, &TableOverviewView::menuRequested, this, &TableOverview::showMenu);
+        // The window's keys work in the overview too: Ctrl+T closes it, Ctrl+Z undoes.
+        m_view->addActions(m_window.actions());
+    }
+    // Shown first: a hidden view does not follow, and this one must show the table at once.
+    m_view->show();
+    m_view->setPlaying(m_playing);
+    follow();
+    m_view->raise();
+    m_view->activateWindow();
+}
+
+// Every change passes here; the table's lines are read again only when it was written.
+void TableOverview::follow()
+{
+    if (!m_view || !m_view->isVisible())
+        return;
+    if (m_table.writeStamp() != m_readStamp)
+        readTable();
+    m_view->setCurrent(m_lines.line(), readWave(m_samples));
+}
+
+void TableOverview::readTable()
+{
+    for (int line = 1; line <= kPatternLineCount; ++line) {
+        m_read.wave[line - 1] = lineWave(m_table, line);
+        m_read.stored[line - 1] = everStored(m_table, line);
+    }
+    m_readStamp = m_table.writeStamp();
+    m_view->setLines(m_read);
+}
+
+EditedLine TableOverview::edited() const
+{
+    return {m_lines.line(), readWave(m_samples)};
+}
+
+void TableOverview::showMenu(const QPoint& where, int line)
+{
+    m_menu->clear();
+    const auto add = [this, line](const QString& text, const QKeySequence& keys, auto run) {
+        QAction* action = m_menu->addAction(text, this, [this, line, run] { (this->*run)(line); });
+        action->setShortcut(keys);
+        // The keys work in the overview itself; here they are only shown.
+        action->setShortcutContext(Qt::WidgetShortcut);
+        return action;
+    };
+    add(QStringLiteral("Copy line %1").arg(line), {}, &TableOverview::copyLine);
+    add(QStringLiteral("Paste over line %1").arg(line), {}, &TableOverview::pasteOverLine);
+    add(QStringLiteral("Move line up"), QKeySequence(Qt::ALT | Qt::Key_Up),
+        &TableOverview::moveLineUp)
+        ->setEnabled(moveTarget(line, LineMove::Up) != 0);
+    add(QStringLiteral("Move line down"), QKeySequence(Qt::ALT | Qt::Key_Down),
+        &TableOverview::moveLineDown)
+        ->setEnabled(moveTarget(line, LineMove::Down) != 0);
+    add(QStringLiteral("Clear line %1").arg(line), {}, &TableOverview::clearLine);
+    m_menu->popup(where);
+}
+
+void TableOverview::copyLine(int line)
+{
+    replaceClipboardText(clipboardText(waveAsEdited(m_table, edited(), line)));
+}
+
+void TableOverview::pasteOverLine(int line)
+{
+    const PastedWave pasted = readPastedWave(currentClipboardText());
+    if (const auto* refusal = std::get_if<std::string>(&pasted)) {
+        m_messages.tell(QStringLiteral("Nothing was pasted over line %1: %2")
+                            .arg(line)
+                            .arg(QString::fromStdString(*refusal)));
+        return;
+    }
+    const LineWave write[] = {{line, std::get<Wave>(pasted)}};
+    m_writer.writeLines(write);
+}
+
+void TableOverview::moveLineUp(int line)
+{
+    moveLine(line, LineMove::Up);
+}
+
+void TableOverview::moveLineDown(int line)
+{
+    moveLine(line, LineMove::Down);
+}
+
+// The current line moves with its wave, so Alt+Up again moves the same wave on.
+void TableOverview::moveLine(int line, LineMove move)
+{
+    const LineWrites writes = ondulix::moveLine(m_table, edited(), line, move);
+    if (writes.empty()) {
+        m_messages.tell(move == LineMove::Up
+                ? QStringLiteral("Line %1 is the last line: it moves no further up.").arg(line)
+                : QStringLiteral("Line %1 is the first line: it moves no further down.").arg(line));
+        return;
+    }
+    EditHistory::Action step(m_history, EditHistory::Kind::Own);
+    m_writer.writeLines(writes);
+    if (line == m_lines.line())
+        m_lines.setLine(moveTarget(line, move));
+}
+
+void TableOverview::clearLine(int line)
+{
+    m_writer.writeLines(ondulix::clearLine(line));
+}
+
+} // namespace ondulix

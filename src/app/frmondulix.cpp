@@ -6,6 +6,7 @@
 #include "app/feature_context.h"
 #include "app/feature_file_chooser.h"
 #include "app/file_commands.h"
+#include "app/file_import.h"
 #include "app/graph_menu.h"
 #include "app/harmonics_window.h"
 #include "app/preset_buttons.h"
@@ -93,6 +94,7 @@ void frmOndulix::wireFeatures()
         {[this] { onOpenClicked(); }, [this] { return onSaveClicked(); }, m_csvFileName},
         *m_services.saveQuestion, std::move(m_services.startFile));
     new WavetableExport(context);
+    new FileImport(context);
     new SoundPreview(context);
     new HarmonicsWindow(context); // joins the preview's section of the menu
 }

@@ -11,6 +11,7 @@
 #include "app/harmonics_window.h"
 #include "app/preset_buttons.h"
 #include "app/sound_preview.h"
+#include "app/tracker_wave_save.h"
 #include "app/wavetable_export.h"
 #include "files/settings_file.h"
 #include "pattern/clipboard_text.h"
@@ -95,6 +96,7 @@ void frmOndulix::wireFeatures()
         *m_services.saveQuestion, std::move(m_services.startFile));
     new WavetableExport(context);
     new FileImport(context);
+    new TrackerWaveSave(context); // beside the tracker forms of copy and paste
     new SoundPreview(context);
     new HarmonicsWindow(context); // joins the preview's section of the menu
 }

@@ -26,7 +26,9 @@ enum class OutputFormat
     CHeader,
     IntelHex,
     Wav,
-    SurgeWt
+    SurgeWt,
+    FurnaceWave, // one line of the table, as chiptune trackers read it
+    DefleMaskWave
 };
 
 struct QuenferCommandLine
@@ -35,6 +37,8 @@ struct QuenferCommandLine
     WordFormat words;
     OutputFormat format = OutputFormat::Readmemh;
     std::string arrayName = kDefaultArrayName; // the C header's array
+    int line = 1; // the line a tracker wave is made from
+    bool bitsGiven = false; // the tracker waves' own default applies when not
     std::string input;
     std::string output;
     std::string problem; // what is wrong, for RefuseUsage

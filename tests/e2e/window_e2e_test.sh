@@ -129,8 +129,40 @@ PY
     stop_program
 }
 
+# A recording made by sox, a tone that turns from a sine into a square over two seconds, chosen
+# with Ctrl+Shift+O in the import's own dialog: line 1 takes a cycle of the sine and line 32 one
+# of the square, read back from a CSV saved with Ctrl+S. libsndfile comes with the first import.
+case_import_recording() {
+    sox -n -r 48000 "$work/sine.wav" synth 2 sine 220 fade t 0 2 2
+    sox -n -r 48000 "$work/square.wav" synth 2 square 220 fade t 2
+    sox -m "$work/sine.wav" "$work/square.wav" "$work/tone.wav"
+    start_program 1
+    sndfile() { grep -c 'libsndfile\.so' "/proc/$app_pid/maps" || true; }
+    check "libsndfile is not mapped before an import" 0 "$(sndfile)"
+    answer() { # keys, the dialog's title, the file to name in it
+        xdotool windowfocus --sync "$window" key --clearmodifiers "$1"
+        wait_for_window "^$2\$" >/dev/null
+        xdotool type --delay 10 "$3" && xdotool key Return
+    }
+    answer ctrl+shift+o Import "$work/tone.wav"
+    answer ctrl+s "Save As" "$work/tone.csv"
+    for _ in $(seq 100); do [[ -s "$work/tone.csv" ]] && break; sleep 0.1; done
+    [[ $(sndfile) -gt 0 ]] || { echo "FAIL: the import did not map libsndfile"; fail=1; }
+    check "line 1 a sine of 250 from a rising zero crossing, line 32 a square near 250" \
+        "sine square" "$(python3 - "$work/tone.csv" <<'PY'
+import math, sys
+lines = [[float(v) * 1000 for v in l.split(",")[1:]] for l in open(sys.argv[1]).read().splitlines() if l]
+sine = all(abs(v - 250 * math.sin(k * math.pi / 16)) < 10 for k, v in enumerate(lines[0]))
+square = all(abs(v - (250 if k < 16 else -250)) < 60 for k, v in enumerate(lines[31]) if k % 16)
+print("sine" if sine else lines[0], "square" if square else lines[31])
+PY
+)"
+    stop_program
+}
+
 case_window_at_scale 1
 case_window_at_scale 2
 case_editing_keys
 case_preview_heard
+case_import_recording
 exit $fail

@@ -101,12 +101,15 @@ std::optional<std::vector<std::uint8_t>> shownChunk(
 }
 
 // Reads block by block to the end: the frame count in the header is not always there (Ogg)
-// nor always true.
-std::vector<float> averagedFrames(const SndfileFunctions& sf, SNDFILE* file, int channels)
+// nor always true. Where it is, it sizes the result once, but never beyond the file's size in
+// bytes, so a header that lies claims no more memory than the file already took.
+std::vector<float> averagedFrames(const SndfileFunctions& sf, SNDFILE* file, int channels,
+    sf_count_t frameCount, std::size_t bytes)
 {
     constexpr sf_count_t kBlockFrames = 8192;
     std::vector<float> block(static_cast<std::size_t>(kBlockFrames * channels));
     std::vector<float> frames;
+    frames.reserve(std::min(static_cast<std::size_t>(std::max<sf_count_t>(frameCount, 0)), bytes));
     for (;;) {
         const sf_count_t read = sf.sf_readf_float(file, block.data(), kBlockFrames);
         if (read <= 0)
@@ -142,7 +145,7 @@ ReadResult<DecodedAudio> decodeWithSndfile(Bytes file)
     audio.sampleRate = info.samplerate;
     audio.clmChunk = shownChunk(sf, sound.get(), "clm ");
     audio.srgeChunk = shownChunk(sf, sound.get(), "srge");
-    audio.samples = averagedFrames(sf, sound.get(), info.channels);
+    audio.samples = averagedFrames(sf, sound.get(), info.channels, info.frames, file.size());
     return audio;
 }
 

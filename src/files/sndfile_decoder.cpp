@@ -125,6 +125,15 @@ std::vector<float> averagedFrames(const SndfileFunctions& sf, SNDFILE* file, int
     return frames;
 }
 
+// libsndfile's reasons are sentences; inside the program's own message, their full stop goes.
+std::string libraryReason(const char* text)
+{
+    std::string reason = text != nullptr ? text : "no reason given";
+    while (!reason.empty() && (reason.back() == '.' || reason.back() == ' '))
+        reason.pop_back();
+    return reason;
+}
+
 } // namespace
 
 ReadResult<DecodedAudio> decodeWithSndfile(Bytes file)
@@ -138,7 +147,7 @@ ReadResult<DecodedAudio> decodeWithSndfile(Bytes file)
     SF_INFO info {};
     OpenSound sound(sf, sf.sf_open_virtual(&io, SFM_READ, &info, &source));
     if (sound.get() == nullptr)
-        return Refusal {"not audio (" + std::string(sf.sf_strerror(nullptr)) + ")"};
+        return Refusal {"not audio (" + libraryReason(sf.sf_strerror(nullptr)) + ")"};
     if (info.channels < 1)
         return Refusal {"not audio (no channels)"};
     DecodedAudio audio;

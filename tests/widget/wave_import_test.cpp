@@ -14,14 +14,16 @@ QByteArray u32(quint32 value)
     return QByteArray(bytes, 4);
 }
 
-// A mono 32-bit float WAV file, with one more chunk before the data when given.
-QByteArray wavFile(const std::vector<float>& samples, const QByteArray& chunk = {})
+// A 32-bit float WAV file of one or two channels, with one more chunk before the data when given.
+QByteArray wavFile(
+    const std::vector<float>& samples, const QByteArray& chunk = {}, char channels = 1)
 {
     QByteArray data;
     for (const float sample : samples)
         data += QByteArray(reinterpret_cast<const char*>(&sample), 4);
-    const QByteArray body = "WAVEfmt " + u32(16) + QByteArray("\3\0\1\0", 4) + u32(48000)
-        + u32(192000) + QByteArray("\4\0\x20\0", 4) + chunk + "data" + u32(data.size()) + data;
+    const QByteArray body = "WAVEfmt " + u32(16) + QByteArray("\3\0", 2) + channels + '\0'
+        + u32(48000) + u32(48000 * 4 * channels) + char(4 * channels) + QByteArray("\0\x20\0", 3)
+        + chunk + "data" + u32(data.size()) + data;
     return "RIFF" + u32(body.size()) + body;
 }
 
@@ -56,19 +58,19 @@ protected:
     }
 };
 
-// A single cycle becomes the current wave; a wavetable of 40 frames marked by its clm chunk fills
-// all 32 lines with frames chosen evenly, first and last included, the current line shown and
-// all of it one undo step. Both are read through libsndfile and come back from a saved CSV. A
-// file that is not audio is named in a message and changes nothing.
+// A single cycle, its two channels averaged, becomes the current wave; a wavetable of 40 frames
+// marked by its clm chunk fills all 32 lines with frames chosen evenly, first and last included,
+// the current line shown and all of it one undo step. Both are read through libsndfile and come
+// back from a saved CSV. A file that is not audio is named in a message and changes nothing.
 TEST_F(WaveImport, ACycleAndAWavetableArriveAndAFileThatIsNotAudioChangesNothing)
 {
-    std::vector<float> cycle(64), frames;
+    std::vector<float> cycle(128), frames;
     std::vector<int> sine(32);
-    for (int k = 0; k < 64; ++k)
-        cycle[k] = static_cast<float>(0.5 * std::sin(k * M_PI / 32));
+    for (int k = 0; k < 128; ++k) // the left channel 0.1 above the mean, the right 0.1 below
+        cycle[k] = static_cast<float>(0.5 * std::sin(k / 2 * M_PI / 32) + (k % 2 ? -0.1 : 0.1));
     for (int k = 0; k < 32; ++k)
         sine[k] = static_cast<int>(std::lround(250 * std::sin(k * M_PI / 16)));
-    importFile("cycle.wav", wavFile(cycle));
+    importFile("cycle.wav", wavFile(cycle, {}, 2));
     click("cmdGenMem");
     EXPECT_EQ(savedLine(1), sine);
     for (int frame = 0; frame < 40; ++frame)
@@ -87,7 +89,8 @@ TEST_F(WaveImport, ACycleAndAWavetableArriveAndAFileThatIsNotAudioChangesNothing
     importFile("notes.wav", "some notes, not sound\n");
     ASSERT_EQ(messages->messages.size(), 1);
     EXPECT_TRUE(messages->messages[0].startsWith(
-        QStringLiteral("Could not import \"%1\": not audio").arg(pathOf("notes.wav"))));
+        QStringLiteral("Could not import \"%1\": not audio (").arg(pathOf("notes.wav"))));
+    EXPECT_TRUE(messages->messages[0].endsWith(").")) << messages->messages[0].toStdString();
     EXPECT_EQ(sliders(), std::vector<int>(32, 0));
     EXPECT_EQ(savedLine(1), sine);
     const FileQuestion& asked = dialog->asked[0];
@@ -111,6 +114,7 @@ TEST_F(WaveImport, SaveTrackerWaveWritesAFileThatImportsBack)
     control<QMenu>("mnuSaveTrackerWave")->actions()[0]->trigger();
     EXPECT_EQ(fileBytes(pathOf("square.fuw")).size(), 169);
     EXPECT_EQ(dialog->asked.back().filters[1].text, "DefleMask wave (*.dmw)");
+    EXPECT_EQ(control<QMenu>("mnuSaveTrackerWave")->actions()[3]->text(), "8 bits (0 to 255)");
     preset(2)->click();
     importFile("square.fuw", fileBytes(pathOf("square.fuw")));
     EXPECT_EQ(sliders(), square);

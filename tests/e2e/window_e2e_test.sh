@@ -132,13 +132,13 @@ PY
     stop_program
 }
 
-# A recording made by sox, a tone that turns from a sine into a square over two seconds, chosen
-# with Ctrl+Shift+O in the import's own dialog: line 1 takes a cycle of the sine and line 32 one
-# of the square, read back from a CSV saved with Ctrl+S.
+# A FLAC recording made by sox, a tone that turns from a sine into a square over two seconds,
+# chosen with Ctrl+Shift+O in the import's own dialog: line 1 takes a cycle of the sine and line
+# 32 one of the square, read back from a CSV saved with Ctrl+S.
 case_import_recording() {
     sox -n -r 48000 "$work/sine.wav" synth 2 sine 220 fade t 0 2 2
     sox -n -r 48000 "$work/square.wav" synth 2 square 220 fade t 2
-    sox -m "$work/sine.wav" "$work/square.wav" "$work/tone.wav"
+    sox -m "$work/sine.wav" "$work/square.wav" "$work/tone.flac"
     start_program 1
     answer() { # keys, the dialog's title, the file to name in it; returns once it has closed
         xdotool windowfocus --sync "$window" key --clearmodifiers "$1"
@@ -146,7 +146,7 @@ case_import_recording() {
         xdotool type --delay 10 "$3" && xdotool key Return
         for _ in $(seq 100); do xdotool search --onlyvisible --name "^$2\$" >/dev/null || break; sleep 0.1; done
     }
-    answer ctrl+shift+o Import "$work/tone.wav"
+    answer ctrl+shift+o Import "$work/tone.flac"
     answer ctrl+s "Save As" "$work/tone.csv"
     for _ in $(seq 100); do [[ -s "$work/tone.csv" ]] && break; sleep 0.1; done
     check "line 1 a sine of 250 from a rising zero crossing, line 32 a square near 250" \

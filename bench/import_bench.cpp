@@ -1,8 +1,11 @@
+#include "files/sndfile_decoder.h"
 #include "files/wave_import.h"
 
 #include <benchmark/benchmark.h>
 #include <bit>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <numbers>
 #include <random>
 
@@ -95,5 +98,54 @@ void BM_ImportNoiseTenSeconds(benchmark::State& state)
         benchmark::DoNotOptimize(importAudio(audio, {}));
 }
 BENCHMARK(BM_ImportNoiseTenSeconds)->Unit(benchmark::kMillisecond);
+
+// A mono 32-bit float WAV file in the temporary folder, with one more chunk before the data when
+// given; removed when the benchmark ends.
+class WavFile
+{
+public:
+    WavFile(const char* name, const std::vector<float>& samples, const std::string& chunk = {})
+        : m_path(std::filesystem::temp_directory_path() / name)
+    {
+        const auto u32
+            = [](std::uint32_t v) { return std::string(reinterpret_cast<char*>(&v), 4); };
+        const std::string data(
+            reinterpret_cast<const char*>(samples.data()), samples.size() * sizeof(float));
+        const std::string body = "WAVEfmt " + u32(16) + std::string("\3\0\1\0", 4) + u32(kRate)
+            + u32(4 * kRate) + std::string("\4\0\x20\0", 4) + chunk + "data" + u32(data.size())
+            + data;
+        std::ofstream(m_path, std::ios::binary) << "RIFF" << u32(body.size()) << body;
+    }
+    ~WavFile() { std::filesystem::remove(m_path); }
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+void importFromDisk(benchmark::State& state, const WavFile& file)
+{
+    if (refusalIn(importFile(file.path(), decodeWithSndfile)))
+        state.SkipWithError("the file was refused");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(importFile(file.path(), decodeWithSndfile));
+}
+
+// What the user waits for: the file read from disk (from the page cache after the first
+// round), decoded by libsndfile, its clm chunk found, and then as above.
+void BM_ImportWavFileWavetable2048x256(benchmark::State& state)
+{
+    const std::string clm = "<!>2048 00000000 wavetable";
+    importFromDisk(state,
+        WavFile("ondulix_bench_table.wav", wavetableSamples(),
+            "clm " + std::string {char(clm.size()), 0, 0, 0} + clm));
+}
+BENCHMARK(BM_ImportWavFileWavetable2048x256)->Unit(benchmark::kMillisecond);
+
+void BM_ImportWavFileRecordingTenSeconds(benchmark::State& state)
+{
+    importFromDisk(state, WavFile("ondulix_bench_note.wav", recordedNote(10)));
+}
+BENCHMARK(BM_ImportWavFileRecordingTenSeconds)->Unit(benchmark::kMillisecond);
 
 } // namespace

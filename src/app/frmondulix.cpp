@@ -6,12 +6,14 @@
 #include "app/feature_context.h"
 #include "app/feature_file_chooser.h"
 #include "app/file_commands.h"
+#include "app/file_import.h"
 #include "app/graph_menu.h"
 #include "app/harmonics_window.h"
 #include "app/line_morphing.h"
 #include "app/preset_buttons.h"
 #include "app/sound_preview.h"
 #include "app/table_overview.h"
+#include "app/tracker_wave_save.h"
 #include "app/wavetable_export.h"
 #include "files/settings_file.h"
 #include "pattern/clipboard_text.h"
@@ -95,6 +97,8 @@ void frmOndulix::wireFeatures()
         {[this] { onOpenClicked(); }, [this] { return onSaveClicked(); }, m_csvFileName},
         *m_services.saveQuestion, std::move(m_services.startFile));
     new WavetableExport(context);
+    new FileImport(context);
+    new TrackerWaveSave(context); // beside the tracker forms of copy and paste
     new SoundPreview(context);
     new HarmonicsWindow(context); // joins the preview's section of the menu
     new TableOverview(context);

@@ -14,7 +14,7 @@ SndfileLibrary loadSndfile(const char* fileName)
     SndfileLibrary library;
     if (const auto failure = loadSharedLibrary(fileName, symbols)) {
         library.failure
-            = "wavetable WAV files need libsndfile, which could not be loaded (" + *failure + ")";
+            = "sound files need libsndfile, which could not be loaded (" + *failure + ")";
         return library;
     }
     auto symbol = symbols.begin();

@@ -3,8 +3,9 @@
 #include <sndfile.h>
 #include <string>
 
-// libsndfile, loaded the first time a sound file is written, not when the program starts: most
-// runs of the editor and of quenfer never touch one, and the library brings its codecs with it.
+// libsndfile, loaded the first time a sound file is written or read, not when the program
+// starts: most runs of the editor and of quenfer never touch one, and the library brings its
+// codecs with it.
 namespace ondulix {
 
 // The functions the program calls, each by its own name. A new one is one more line here.
@@ -13,6 +14,10 @@ namespace ondulix {
     FUNCTION(sf_command)                                                                           \
     FUNCTION(sf_set_chunk)                                                                         \
     FUNCTION(sf_write_float)                                                                       \
+    FUNCTION(sf_readf_float)                                                                       \
+    FUNCTION(sf_get_chunk_iterator)                                                                \
+    FUNCTION(sf_get_chunk_size)                                                                    \
+    FUNCTION(sf_get_chunk_data)                                                                    \
     FUNCTION(sf_close)                                                                             \
     FUNCTION(sf_strerror)
 

@@ -37,7 +37,13 @@ WholeFile readWholeFile(const std::filesystem::path& path, std::size_t limit)
     if (!file)
         return failed("it cannot be opened: " + systemReason(errno));
 
+    // One allocation for the whole file: growing a string of megabytes by doubling copies it
+    // and touches fresh pages each time, which took longer than decoding it.
     std::string bytes;
+    std::error_code unknownSize;
+    const std::uintmax_t size = std::filesystem::file_size(path, unknownSize);
+    if (!unknownSize)
+        bytes.reserve(std::min<std::uintmax_t>(size, limit));
     char chunk[65536];
     while (bytes.size() <= limit) {
         const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());

@@ -3,9 +3,11 @@
 #include "files/atomic_file.h"
 #include "files/csv_reader.h"
 #include "files/memory_image.h"
+#include "files/tracker_wave_file.h"
 #include "files/wavetable_file.h"
 #include "files/word_array.h"
 #include "ondulix_version.h"
+#include "pattern/line_waves.h"
 #include "quenfer/quenfer_options.h"
 
 #include <ostream>
@@ -47,6 +49,11 @@ WavetableBytes outputBytes(const PatternTable& table, const QuenferCommandLine& 
         return wavetableBytes(table, WavetableFormat::Wav, command.frames);
     case OutputFormat::SurgeWt:
         return wavetableBytes(table, WavetableFormat::SurgeWt, command.frames);
+    case OutputFormat::FurnaceWave:
+    case OutputFormat::DefleMaskWave:
+        return made(trackerWaveFileBytes(lineWave(table, command.line), words.bits,
+            command.format == OutputFormat::FurnaceWave ? TrackerWaveFormat::Furnace
+                                                        : TrackerWaveFormat::DefleMask));
     }
     return {{}, "unknown output format"};
 }

@@ -1,6 +1,8 @@
 #include "quenfer/quenfer_options.h"
 
 #include "files/c_array_name.h"
+#include "files/tracker_wave_file.h"
+#include "pattern/pattern_table.h"
 
 #include <charconv>
 #include <optional>
@@ -11,6 +13,9 @@ namespace ondulix {
 namespace {
 
 using Problem = std::optional<std::string>;
+
+// The depth of the Game Boy's wave channel, for which most tracker waves are drawn.
+constexpr int kTrackerWaveDefaultBits = 4;
 
 struct FormatName
 {
@@ -27,16 +32,57 @@ constexpr FormatName kFormats[] = {
     {"ihex", OutputFormat::IntelHex},
     {"wav", OutputFormat::Wav},
     {"wt", OutputFormat::SurgeWt},
+    {"fuw", OutputFormat::FurnaceWave},
+    {"dmw", OutputFormat::DefleMaskWave},
 };
 
+std::optional<int> wholeNumber(const std::string& text)
+{
+    int number = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+        return std::nullopt;
+    return number;
+}
+
+bool isTrackerWave(OutputFormat format)
+{
+    return format == OutputFormat::FurnaceWave || format == OutputFormat::DefleMaskWave;
+}
+
+Problem badBits(const std::string& text)
+{
+    return "--bits takes a whole number from 2 to 32, or 1 to 8 for fuw and dmw, not '" + text
+        + "'";
+}
+
+// The range of --bits depends on the format, which may come later: checked in bitsProblem.
 Problem takeBits(QuenferCommandLine& line, const std::string& text)
 {
-    int bits = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), bits);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || bits < kMinWordBits
-        || bits > kMaxWordBits)
-        return "--bits takes a whole number from 2 to 32, not '" + text + "'";
-    line.words.bits = bits;
+    const auto bits = wholeNumber(text);
+    if (!bits || *bits < kTrackerFileLeastBits || *bits > kMaxWordBits)
+        return badBits(text);
+    line.words.bits = *bits;
+    line.bitsGiven = true;
+    return std::nullopt;
+}
+
+Problem bitsProblem(QuenferCommandLine& line)
+{
+    const int bits = line.words.bits;
+    if (!isTrackerWave(line.format))
+        return bits < kMinWordBits ? badBits(std::to_string(bits)) : std::nullopt;
+    if (!line.bitsGiven)
+        line.words.bits = kTrackerWaveDefaultBits;
+    return line.words.bits > kTrackerFileMostBits ? badBits(std::to_string(bits)) : std::nullopt;
+}
+
+Problem takeLine(QuenferCommandLine& line, const std::string& text)
+{
+    const auto number = wholeNumber(text);
+    if (!number || *number < 1 || *number > kPatternLineCount)
+        return "--line takes a line number from 1 to 32, not '" + text + "'";
+    line.line = *number;
     return std::nullopt;
 }
 
@@ -59,7 +105,8 @@ Problem takeFormat(QuenferCommandLine& line, const std::string& name)
             return std::nullopt;
         }
     }
-    return "--format takes readmemh, readmemb, mif, coe, c, ihex, wav or wt, not '" + name + "'";
+    return "--format takes readmemh, readmemb, mif, coe, c, ihex, wav, wt, fuw or dmw, not '" + name
+        + "'";
 }
 
 Problem takeName(QuenferCommandLine& line, const std::string& name)
@@ -105,6 +152,7 @@ constexpr Option kOptions[] = {
     {"--format", true, takeFormat},
     {"--name", true, takeName},
     {"--frames", true, takeFrames},
+    {"--line", true, takeLine},
 };
 
 const Option* optionNamed(std::string_view name)
@@ -163,6 +211,8 @@ QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& argumen
         if (line.action != QuenferAction::Compile)
             return line;
     }
+    if (const Problem problem = bitsProblem(line))
+        return refused(*problem);
     if (files.size() != 2)
         return refused(files.size() < 2 ? "an input CSV file and an output file are needed"
                                         : "too many arguments");
@@ -191,11 +241,17 @@ std::string quenferUsage()
            "                   wav                 wavetable WAV: frames of 2048 samples,\n"
            "                                       32-bit float, 48000 Hz, with a clm chunk\n"
            "                   wt                  Surge XT wavetable: waves of 32 samples\n"
+           "                   fuw                 Furnace wave: one line at 2^bits levels\n"
+           "                   dmw                 DefleMask wave: the same\n"
            "                 wav and wt take each sample v as v / 500 and ignore --bits and\n"
            "                 --unsigned. They hold lines 1 to the last that is not all 0s, one\n"
-           "                 frame a line; a table of 0s only is refused.\n"
+           "                 frame a line; a table of 0s only is refused. fuw and dmw take\n"
+           "                 --bits 1 to 8 (default 4) and ignore --unsigned: their levels run\n"
+           "                 from 0 up already.\n"
            "  --frames N     wav and wt hold lines 1 to N, 1 to 32, whatever they hold\n"
            "  --name IDENT   the C array's name for --format c (default ondulix_table)\n"
+           "  --line N       the line for --format fuw and dmw, 1 to 32 (default 1); a line\n"
+           "                 never stored is all zeros\n"
            "  --help         show this help\n"
            "  --version      show the version\n";
 }

@@ -27,7 +27,9 @@ enum class OutputFormat
     CHeader,
     IntelHex,
     Wav,
-    SurgeWt
+    SurgeWt,
+    FurnaceWave, // one line of the table, as chiptune trackers read it
+    DefleMaskWave
 };
 
 struct QuenferCommandLine
@@ -37,6 +39,8 @@ struct QuenferCommandLine
     OutputFormat format = OutputFormat::Readmemh;
     std::string arrayName = kDefaultArrayName; // the C header's array
     int frames = 0; // a wavetable's frames; 0: up to the last line that holds a sound
+    int line = 1; // the line a tracker wave is made from
+    bool bitsGiven = false; // the tracker waves' own default applies when not
     std::string input;
     std::string output;
     std::string problem; // what is wrong, for RefuseUsage

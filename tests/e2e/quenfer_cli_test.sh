@@ -123,6 +123,22 @@ printf ' 1, 0\r\n' > silent.csv
 expect "a table of 0s only" 1 $? "the table holds no sound"
 check "writes nothing" test ! -e silent.wt
 
+# Tracker waves of one line of good.csv (.5 and -.5, then .25 on line 2, line 3 never stored):
+# a sample v is level (v + 500) x (2^bits - 1) / 1000, rounded half to even, 0 becoming 8 and 128.
+times() { local i; for ((i = 0; i < $1; i++)); do printf '%s' "$2"; done; }
+furnace() { printf -- '-Furnace waveta-' | hex; echo c8000000 57415645 8d000000 00 20000000 00000000 "$@"; }
+while read -r format bits line expected; do
+    "$quenfer" --format "$format" --bits "$bits" --line "$line" good.csv "wave.$format" 2>err.txt
+    check "--format $format --bits $bits --line $line, byte by byte" test \
+        "$(hex < "wave.$format")" = "$(eval "$expected" | tr -d ' \n')"
+done <<'CASES'
+fuw 4 1 furnace 0f000000 0f000000 00000000 "$(times 30 08000000)"
+fuw 8 2 furnace ff000000 bf000000 "$(times 31 80000000)"
+dmw 4 1 echo 20000000 0f 0f00 "$(times 30 08)"
+dmw 8 3 echo 20000000 ff01ff "$(times 32 80000000)"
+CASES
+"$quenfer" --format fuw --bits 9 good.csv x.fuw 2>err.txt; expect "fuw beyond 8 bits" 2 $? "1 to 8"
+
 # libsndfile is loaded for a WAV alone. Where it cannot be loaded (hidden here in a mount
 # namespace of the test's own) a WAV is refused with the reason and nothing is written.
 check "quenfer does not link libsndfile" test -z "$(ldd "$quenfer" | grep sndfile)"

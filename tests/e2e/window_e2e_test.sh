@@ -91,13 +91,16 @@ case_preview_heard() {
     export PULSE_SERVER="unix:$work/pulse"
     for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
     start_program 1
-    # Qt Multimedia and the sound server's library come with the sound plugin, on the first F5.
-    audio_libraries() { grep -Eo '(libondulix_sound_output|libQt6Multimedia|libpulse)\.so' \
-        "/proc/$app_pid/maps" | sort -u | xargs; }
+    # Qt Multimedia and the sound server's library (which brings libsndfile) come with the sound
+    # plugin, on the first F5; without F5, libsndfile comes with the first sound file.
+    audio_libraries() { grep -Eo \
+        '(libondulix_sound_output|libQt6Multimedia|libpulse|libsndfile)\.so' "/proc/$app_pid/maps" |
+        sort -u | xargs; }
     check "no audio library is mapped before F5" "" "$(audio_libraries)"
     xdotool mousemove --window "$window" 380 340 click 1 sleep 0.2 key F5 sleep 0.5
     check "the program plays one stream" 1 "$(pactl list short sink-inputs | wc -l)"
-    check "F5 maps them" "libQt6Multimedia.so libondulix_sound_output.so libpulse.so" \
+    check "F5 maps them" \
+        "libQt6Multimedia.so libondulix_sound_output.so libpulse.so libsndfile.so" \
         "$(audio_libraries)"
     record() { # seconds, file
         timeout "$1" parec -d preview.monitor --raw --format=s16le --rate=48000 --channels=1 \
@@ -177,10 +180,40 @@ PY
     stop_program
 }
 
+# A FLAC recording made by sox, a tone that turns from a sine into a square over two seconds,
+# chosen with Ctrl+Shift+O in the import's own dialog: line 1 takes a cycle of the sine and line
+# 32 one of the square, read back from a CSV saved with Ctrl+S.
+case_import_recording() {
+    sox -n -r 48000 "$work/sine.wav" synth 2 sine 220 fade t 0 2 2
+    sox -n -r 48000 "$work/square.wav" synth 2 square 220 fade t 2
+    sox -m "$work/sine.wav" "$work/square.wav" "$work/tone.flac"
+    start_program 1
+    answer() { # keys, the dialog's title, the file to name in it; returns once it has closed
+        xdotool windowfocus --sync "$window" key --clearmodifiers "$1"
+        wait_for_window "^$2\$" >/dev/null
+        xdotool type --delay 10 "$3" && xdotool key Return
+        for _ in $(seq 100); do xdotool search --onlyvisible --name "^$2\$" >/dev/null || break; sleep 0.1; done
+    }
+    answer ctrl+shift+o Import "$work/tone.flac"
+    answer ctrl+s "Save As" "$work/tone.csv"
+    for _ in $(seq 100); do [[ -s "$work/tone.csv" ]] && break; sleep 0.1; done
+    check "line 1 a sine of 250 from a rising zero crossing, line 32 a square near 250" \
+        "sine square" "$(python3 - "$work/tone.csv" <<'PY'
+import math, sys
+lines = [[float(v) * 1000 for v in l.split(",")[1:]] for l in open(sys.argv[1]).read().splitlines() if l]
+sine = all(abs(v - 250 * math.sin(k * math.pi / 16)) < 10 for k, v in enumerate(lines[0]))
+square = all(abs(v - (250 if k < 16 else -250)) < 60 for k, v in enumerate(lines[31]) if k % 16)
+print("sine" if sine else lines[0], "square" if square else lines[31])
+PY
+)"
+    stop_program
+}
+
 case_window_at_scale 1
 case_window_at_scale 2
 case_editing_keys
 case_morph_keys
 case_preview_heard
 case_sweep_heard
+case_import_recording
 exit $fail

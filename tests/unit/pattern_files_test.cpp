@@ -161,17 +161,21 @@ TEST(MemoryImage, EachFormatWritesAllWordsInItsWidthAndEncoding)
 // A compile reads as bits, format, encoding and the two files: "16 0 0 ab".
 TEST(QuenferOptions, ReadsOptionsInEitherSpellingAndRefusesBadUse)
 {
-    const std::pair<std::vector<std::string>, std::string> cases[] = {{{"a", "b"}, "16 0 0 ab"},
-        {{"--bits", "8", "a", "b"}, "8 0 0 ab"}, {{"a", "--bits=32", "b"}, "32 0 0 ab"},
-        {{"--format", "mif", "a", "b"}, "16 2 0 ab"},
-        {{"--format=coe", "--", "a", "b"}, "16 3 0 ab"}, {{"--unsigned", "a", "b"}, "16 0 1 ab"},
-        {{"a", "-h"}, "help"}, {{"a"}, "refused"}, {{"a", "b", "c"}, "refused"},
-        {{"--bits", "1", "a", "b"}, "refused"}, {{"--bits=2", "a", "b"}, "2 0 0 ab"},
-        {{"--bits=33", "a", "b"}, "refused"}, {{"--format=hex", "a", "b"}, "refused"},
-        {{"a", "b", "--bits"}, "refused"}, {{"--depth=mif", "a", "b"}, "refused"},
-        {{"--unsigned=1", "a", "b"}, "refused"}, {{"--version", "--bits=1"}, "version"},
-        {{"--name", "size_t", "a", "b"}, "refused"}, {{"--format=wt", "a", "b"}, "16 7 0 ab"},
-        {{"--frames=0", "a", "b"}, "refused"}, {{"--frames", "33", "a", "b"}, "refused"}};
+    const std::pair<std::vector<std::string>, std::string> cases[]
+        = {{{"a", "b"}, "16 0 0 ab"}, {{"--bits", "8", "a", "b"}, "8 0 0 ab"},
+            {{"a", "--bits=32", "b"}, "32 0 0 ab"}, {{"--format", "mif", "a", "b"}, "16 2 0 ab"},
+            {{"--format=coe", "--", "a", "b"}, "16 3 0 ab"},
+            {{"--unsigned", "a", "b"}, "16 0 1 ab"}, {{"a", "-h"}, "help"}, {{"a"}, "refused"},
+            {{"a", "b", "c"}, "refused"}, {{"--bits", "1", "a", "b"}, "refused"},
+            {{"--bits=2", "a", "b"}, "2 0 0 ab"}, {{"--bits=33", "a", "b"}, "refused"},
+            {{"--format=hex", "a", "b"}, "refused"}, {{"a", "b", "--bits"}, "refused"},
+            {{"--depth=mif", "a", "b"}, "refused"}, {{"--unsigned=1", "a", "b"}, "refused"},
+            {{"--version", "--bits=1"}, "version"}, {{"--name", "size_t", "a", "b"}, "refused"},
+            {{"--format=wt", "a", "b"}, "16 7 0 ab"}, {{"a", "b", "--format=fuw"}, "4 8 0 ab"},
+            {{"--bits=1", "--format=dmw", "a", "b"}, "1 9 0 ab"},
+            {{"--format=dmw", "--bits=9", "a", "b"}, "refused"},
+            {{"--frames=0", "a", "b"}, "refused"}, {{"--frames", "33", "a", "b"}, "refused"},
+            {{"--line=0", "a", "b"}, "refused"}, {{"--line", "33", "a", "b"}, "refused"}};
     for (const auto& [arguments, expected] : cases) {
         const QuenferCommandLine line = parseQuenferArguments(arguments);
         const char* const actions[] = {"", "help", "version", "refused"};

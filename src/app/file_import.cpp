@@ -1,0 +1,85 @@
+#include "app/file_import.h"
+
+#include "app/edit_history.h"
+#include "app/feature_context.h"
+#include "app/graph_menu.h"
+#include "app/line_writer.h"
+#include "app/window_action.h"
+#include "files/sndfile_decoder.h"
+#include "files/wave_import.h"
+#include "platform/file_chooser.h"
+#include "platform/native_path.h"
+#include "platform/user_messages.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QWidget>
+#include <vector>
+
+namespace ondulix {
+
+namespace {
+
+FileQuestion importQuestion(const QString& folder)
+{
+    FileQuestion question;
+    question.mode = FileQuestion::Mode::Open;
+    question.title = QStringLiteral("Import");
+    question.filters = {
+        {QStringLiteral("Audio and wavetables (*.wav *.wave *.aif *.aiff *.flac *.ogg *.opus *.wt)"),
+            {}},
+        {QStringLiteral("Tracker waves (*.fuw *.dmw)"), {}},
+        {QStringLiteral("All files (*)"), {}},
+    };
+    question.folder = folder;
+    return question;
+}
+
+} // namespace
+
+FileImport::FileImport(const FeatureContext& context)
+    : QObject(&context.window)
+    , m_window(context.window)
+    , m_samples(context.samples)
+    , m_history(context.history)
+    , m_lineWriter(context.lineWriter)
+    , m_files(context.files)
+    , m_messages(context.messages)
+{
+    setObjectName(QStringLiteral("fileImport"));
+    QAction* action = addWindowAction(m_window, *this, QStringLiteral("Import..."),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}, [this] { importChosenFile(); });
+    action->setObjectName(QStringLiteral("actImport"));
+    context.menu.addSection({action});
+}
+
+void FileImport::importChosenFile()
+{
+    const std::optional<QString> path = m_files.choose(importQuestion(m_folder), &m_window);
+    if (!path)
+        return;
+    m_folder = QFileInfo(*path).absolutePath();
+    importFrom(*path);
+}
+
+void FileImport::importFrom(const QString& path)
+{
+    const ReadResult<ImportedWaves> read = importFile(toNativePath(path), decodeWithSndfile);
+    if (const Refusal* refusal = refusalIn(read)) {
+        m_messages.tell(QStringLiteral("Could not import \"%1\": %2.")
+                            .arg(path, QString::fromStdString(refusal->reason)));
+        return;
+    }
+    const ImportedWaves& imported = std::get<ImportedWaves>(read);
+    if (imported.currentWave) {
+        EditHistory::Action step(m_history, EditHistory::Kind::Own);
+        writeWave(*imported.currentWave, m_samples);
+        return;
+    }
+    std::vector<LineWave> lines;
+    for (const ImportedLine& line : imported.lines)
+        lines.push_back({line.line, line.wave});
+    m_lineWriter.writeLines(lines);
+}
+
+} // namespace ondulix

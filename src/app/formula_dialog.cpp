@@ -39,7 +39,6 @@ FormulaDialog::FormulaDialog(QWidget& parent, std::function<bool()> apply)
                                            "the lines, n the line; pi, e"));
     hint->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Apply)->setDefault(true);
     connect(buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, this,
         &FormulaDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &FormulaDialog::reject);
@@ -52,6 +51,8 @@ FormulaDialog::FormulaDialog(QWidget& parent, std::function<bool()> apply)
     layout->addWidget(buildRange());
     layout->addWidget(buildLevel());
     layout->addWidget(buttons);
+    // Only a button inside the dialog can be its default, the one Enter clicks.
+    buttons->button(QDialogButtonBox::Apply)->setDefault(true);
 }
 
 QWidget* FormulaDialog::buildRange()
@@ -93,11 +94,12 @@ QWidget* FormulaDialog::buildLevel()
 
 void FormulaDialog::openForEditing()
 {
-    m_expression->selectAll();
-    m_expression->setFocus();
     open();
     raise();
     activateWindow();
+    // After showing: a dialog shown gives the focus to its default button.
+    m_expression->setFocus(Qt::OtherFocusReason);
+    m_expression->selectAll();
 }
 
 FormulaRequest FormulaDialog::request(int currentLine) const

@@ -82,6 +82,13 @@ QList<QRectF> HarmonicsView::labelRects() const
     return rects;
 }
 
+QRectF HarmonicsView::column(int harmonic) const
+{
+    const QRectF plot = plotArea();
+    const double slot = plot.width() / kHarmonicCount;
+    return {plot.left() + (harmonic - 1) * slot, plot.top(), slot, plot.height()};
+}
+
 void HarmonicsView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -168,8 +175,9 @@ void HarmonicsView::drawTo(QPointF at)
         : m_lastColumn + (column > m_lastColumn ? 1 : -1);
     const int direction = column >= from ? 1 : -1;
     for (int c = from;; c += direction) {
-        const double share
-            = column == m_lastColumn || m_lastColumn < 0 ? 1.0 : double(c - m_lastColumn) / (column - m_lastColumn);
+        const double share = column == m_lastColumn || m_lastColumn < 0
+            ? 1.0
+            : double(c - m_lastColumn) / (column - m_lastColumn);
         emit levelDrawn(c + 1, decibelsAtHeight(m_lastHeight + (height - m_lastHeight) * share));
         if (c == column)
             break;
@@ -200,15 +208,15 @@ QList<HarmonicsView::Label> HarmonicsView::labels() const
     labels.append({QRectF(kMargin, kMargin, plot.left() - kMargin - kLabelGap, line - kLabelGap),
         QStringLiteral("dB"), Qt::AlignRight | Qt::AlignVCenter});
     if (!m_depth.isEmpty())
-        labels.append({QRectF(plot.left() + kLabelGap * 2, kMargin,
-                           plot.width() - kLabelGap * 2, line - kLabelGap),
+        labels.append({QRectF(plot.left() + kLabelGap * 2, kMargin, plot.width() - kLabelGap * 2,
+                           line - kLabelGap),
             QStringLiteral("At %1").arg(m_depth), Qt::AlignRight | Qt::AlignVCenter});
     addScaleLabels(labels, plot);
     addNumberLabels(labels, plot);
     const QRectF button(m_removeOffset->geometry());
-    labels.append({QRectF(kMargin, button.top(), button.left() - kMargin - kLabelGap * 2,
-                       button.height()),
-        offsetText(), Qt::AlignLeft | Qt::AlignVCenter});
+    labels.append(
+        {QRectF(kMargin, button.top(), button.left() - kMargin - kLabelGap * 2, button.height()),
+            offsetText(), Qt::AlignLeft | Qt::AlignVCenter});
     return labels;
 }
 

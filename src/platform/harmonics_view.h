@@ -32,6 +32,8 @@ public:
     QString offsetText() const;
     int chosenHarmonic() const { return m_chosen; }
     QList<QRectF> labelRects() const;
+    // Where harmonic h (1..16) is drawn, the full height of the scale.
+    QRectF column(int harmonic) const;
     QPushButton& removeOffsetButton() const { return *m_removeOffset; }
 
 signals:

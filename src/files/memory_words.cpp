@@ -46,7 +46,8 @@ std::vector<std::uint64_t> chipLevels(const PatternTable& table, int bits)
     levels.reserve(kMemoryDepth);
     for (int line = 1; line <= kPatternLineCount; ++line) {
         for (int sample = 0; sample < 32; ++sample)
-            levels.push_back(chipLevel(readNumber(table.cell(line, kFirstSampleRow + sample)), bits));
+            levels.push_back(
+                chipLevel(readNumber(table.cell(line, kFirstSampleRow + sample)), bits));
     }
     return levels;
 }
@@ -123,10 +124,9 @@ std::string wordsDescription(const WordFormat& format)
         return std::to_string(kMemoryDepth / 2)
             + " bytes, two chip levels 0 to 15 each, the first in the high nibble";
     return std::to_string(kMemoryDepth) + " words of " + std::to_string(format.bits) + " bits, "
-        + (format.encoding == WordEncoding::TwosComplement ? "two's complement"
-                : format.encoding == WordEncoding::OffsetBinary
-                ? "offset binary"
-                : "chip levels 0 to " + top);
+        + (format.encoding == WordEncoding::TwosComplement      ? "two's complement"
+                : format.encoding == WordEncoding::OffsetBinary ? "offset binary"
+                                                                : "chip levels 0 to " + top);
 }
 
 } // namespace ondulix

@@ -74,7 +74,21 @@ Problem showVersion(QuenferCommandLine& line, const std::string&)
 
 Problem takeUnsigned(QuenferCommandLine& line, const std::string&)
 {
-    line.words.encoding = WordEncoding::OffsetBinary;
+    // Chip levels are unsigned already; --unsigned does not undo --levels.
+    if (line.words.encoding != WordEncoding::Levels)
+        line.words.encoding = WordEncoding::OffsetBinary;
+    return std::nullopt;
+}
+
+Problem takeLevels(QuenferCommandLine& line, const std::string&)
+{
+    line.words.encoding = WordEncoding::Levels;
+    return std::nullopt;
+}
+
+Problem takePack(QuenferCommandLine& line, const std::string&)
+{
+    line.words.packed = true;
     return std::nullopt;
 }
 
@@ -90,6 +104,8 @@ constexpr Option kOptions[] = {
     {"-h", false, showHelp},
     {"--version", false, showVersion},
     {"--unsigned", false, takeUnsigned},
+    {"--levels", false, takeLevels},
+    {"--pack", false, takePack},
     {"--bits", true, takeBits},
     {"--format", true, takeFormat},
     {"--name", true, takeName},
@@ -151,6 +167,9 @@ QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& argumen
         if (line.action != QuenferAction::Compile)
             return line;
     }
+    // Only the whole line says whether the width and the encoding allow packing.
+    if (const auto fault = packingFault(line.words))
+        return refused("--pack: " + *fault);
     if (files.size() != 2)
         return refused(files.size() < 2 ? "an input CSV file and an output file are needed"
                                         : "too many arguments");
@@ -169,6 +188,10 @@ std::string quenferUsage()
            "Options:\n"
            "  --bits N       word width, 2 to 32 (default 16)\n"
            "  --unsigned     offset binary words (default two's complement)\n"
+           "  --levels       a wavetable chip's levels 0 to 2^N-1 instead, as trackers\n"
+           "                 write them: (v + 500) x (2^N - 1) / 1000, rounded\n"
+           "  --pack         with --bits 4 --levels: two levels a byte, the first in the\n"
+           "                 high nibble, as Game Boy wave RAM holds them (16 bytes a line)\n"
            "  --format F     the output file (default readmemh):\n"
            "                   readmemh, readmemb  Verilog $readmemh / $readmemb\n"
            "                   mif                 Intel (Altera) memory initialization file\n"
@@ -179,8 +202,8 @@ std::string quenferUsage()
            "                   wav                 wavetable WAV: 32 frames of 2048 samples,\n"
            "                                       32-bit float, 48000 Hz, with a clm chunk\n"
            "                   wt                  Surge XT wavetable: 32 waves of 32 samples\n"
-           "                 wav and wt take each sample v as v / 500 and ignore --bits and\n"
-           "                 --unsigned.\n"
+           "                 wav and wt take each sample v as v / 500 and ignore --bits,\n"
+           "                 --unsigned, --levels and --pack.\n"
            "  --name IDENT   the C array's name for --format c (default ondulix_table)\n"
            "  --help         show this help\n"
            "  --version      show the version\n";

@@ -32,7 +32,7 @@ ChipDepthActions::ChipDepthActions(const FeatureContext& context)
 // choice is the session's: the settings file is not touched.
 QAction* ChipDepthActions::createDepthMenu(QWidget& window)
 {
-    auto* menu = new QMenu(QStringLiteral("Chip depth"), &window);
+    auto* menu = new QMenu(QStringLiteral("Chip &depth"), &window);
     menu->setObjectName(QStringLiteral("mnuChipDepth"));
     auto* group = new QActionGroup(this);
     for (const ChipDepth& depth : kChipDepths) {

@@ -172,6 +172,7 @@ TEST_F(ShapeTest, AFormulaOverLinesIsOneStepAndARefusalChangesNothing)
 }
 
 // At 4 bits the wave is put on the 16 levels in one step; on them already, it is left alone.
+// Exact has nothing to round to, and says so.
 TEST_F(ShapeTest, RoundToChipLevelsIsOneStepAndLeavesAWaveOnTheLevelsAlone)
 {
     preset(2)->click();
@@ -188,6 +189,12 @@ TEST_F(ShapeTest, RoundToChipLevelsIsOneStepAndLeavesAWaveOnTheLevelsAlone)
     EXPECT_EQ(steps(), stepsBefore + 1);
     undo();
     EXPECT_EQ(wave(), sine);
+    // Drawing on the graph lands on the levels too: where it draws 260 when Exact.
+    const QPoint corner = graph()->contentsRect().topLeft();
+    QTest::mousePress(graph(), Qt::LeftButton, {}, corner + QPoint(8, 40));
+    QTest::mouseMove(graph(), corner + QPoint(125, 60));
+    QTest::mouseRelease(graph(), Qt::LeftButton, {}, corner + QPoint(125, 60));
+    EXPECT_EQ(slider(15)->level(), onChipLevel(260, 4));
 }
 
 } // namespace

@@ -21,14 +21,19 @@ namespace {
 // Beside the main window, with a small gap.
 constexpr int kViewGap = 8;
 
-// Right of the window, or left of it where the screen ends first.
+// Right of the window, or left of it where the screen ends first; never above the screen's top,
+// where a main window taller than a small (or scaled) screen may begin.
 QPoint besideWindow(const QWidget& window, QSize size)
 {
     const QRect frame = window.frameGeometry();
     QPoint at = frame.topRight() + QPoint(kViewGap, 0);
-    if (const QScreen* screen = window.screen();
-        screen && at.x() + size.width() > screen->availableGeometry().right())
-        at.setX(std::max(0, frame.left() - kViewGap - size.width()));
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return at;
+    const QRect room = screen->availableGeometry();
+    if (at.x() + size.width() > room.right())
+        at.setX(std::max(room.left(), frame.left() - kViewGap - size.width()));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - size.height())));
     return at;
 }
 

@@ -45,10 +45,11 @@ protected:
 };
 
 // A drag from harmonic 2 to 4 sets the three it passes to the pointer's level, in one undo step;
-// the keys then choose, step and remove harmonics, each press a step of its own.
-TEST_F(ShapeTest, DrawingAndKeysInTheHarmonicsWindowEditTheWaveAsUndoSteps)
+// the keys then choose, step and remove harmonics, and the button removes the offset, each a
+// step of its own.
+TEST_F(ShapeTest, DrawingKeysAndRemoveOffsetInTheHarmonicsWindowAreUndoSteps)
 {
-    preset(2)->click(); // a sine: nothing but its fundamental
+    preset(2)->click(); // a sine: nothing but its fundamental, at 0 dB
     HarmonicsView* view = openHarmonics();
     ASSERT_NE(view, nullptr);
     const Wave sine = wave();
@@ -65,49 +66,27 @@ TEST_F(ShapeTest, DrawingAndKeysInTheHarmonicsWindowEditTheWaveAsUndoSteps)
 
     view->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-    struct Key
-    {
-        Qt::Key key;
-        int chosen;
-        double fundamentalDb; // below the scale: removed
-    };
-    const double sineDb = harmonicDecibels(sine, 1);
-    const Key keys[]
-        = {{Qt::Key_Right, 5, sineDb}, {Qt::Key_Left, 4, sineDb}, {Qt::Key_Left, 3, sineDb},
-            {Qt::Key_Left, 2, sineDb}, {Qt::Key_Left, 1, sineDb}, {Qt::Key_Left, 1, sineDb},
-            {Qt::Key_Down, 1, sineDb - 1.0}, {Qt::Key_Up, 1, sineDb}, {Qt::Key_Delete, 1, -100.0}};
+    // Key, the harmonic chosen then, the fundamental's level then (-99: removed).
+    const std::tuple<Qt::Key, int, double> keys[]
+        = {{Qt::Key_Right, 5, 0.0}, {Qt::Key_Left, 4, 0.0}, {Qt::Key_Left, 3, 0.0},
+            {Qt::Key_Left, 2, 0.0}, {Qt::Key_Left, 1, 0.0}, {Qt::Key_Left, 1, 0.0},
+            {Qt::Key_Down, 1, -1.0}, {Qt::Key_Up, 1, 0.0}, {Qt::Key_Delete, 1, -99.0}};
     int stepsSeen = steps();
-    for (const Key& key : keys) {
-        QTest::keyClick(view, key.key);
-        EXPECT_EQ(view->chosenHarmonic(), key.chosen);
-        const double db = harmonicDecibels(wave(), 1);
-        EXPECT_TRUE(std::abs(db - key.fundamentalDb) < 0.1
-            || (key.fundamentalDb < kHarmonicScaleFloorDb && db < kHarmonicScaleFloorDb))
-            << key.key << ": " << db;
-        const bool edits = key.key != Qt::Key_Left && key.key != Qt::Key_Right;
-        EXPECT_EQ(steps(), stepsSeen += edits ? 1 : 0) << key.key;
+    for (const auto& [key, chosen, db] : keys) {
+        QTest::keyClick(view, key);
+        EXPECT_EQ(view->chosenHarmonic(), chosen);
+        const double seen = harmonicDecibels(wave(), 1);
+        EXPECT_NEAR(seen < kHarmonicScaleFloorDb ? -99.0 : seen, db, 0.1) << key;
+        EXPECT_EQ(steps(), stepsSeen += key == Qt::Key_Left || key == Qt::Key_Right ? 0 : 1);
     }
+    preset(2)->click();
+    slider(0)->setLevel(500);
+    EXPECT_NE(view->offsetText(), QStringLiteral("Offset: none"));
+    QTest::mouseClick(&view->removeOffsetButton(), Qt::LeftButton);
+    EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: none"));
     // Ctrl+H closes it from itself, as from the main window.
     QTest::keyClick(view, Qt::Key_H, Qt::ControlModifier);
     EXPECT_FALSE(view->isVisible());
-}
-
-// The offset goes in one step, from the window's button as from the graph's menu.
-TEST_F(ShapeTest, RemoveOffsetTakesTheMeanOut)
-{
-    HarmonicsView* view = openHarmonics();
-    ASSERT_NE(view, nullptr);
-    for (QAbstractButton* remove : {static_cast<QAbstractButton*>(&view->removeOffsetButton()),
-             static_cast<QAbstractButton*>(nullptr)}) {
-        preset(2)->click(); // a sine, 0 at sample 0
-        slider(0)->setLevel(500);
-        EXPECT_NE(view->offsetText(), QStringLiteral("Offset: none"));
-        if (remove)
-            QTest::mouseClick(remove, Qt::LeftButton);
-        else
-            control<QAction>("actRemoveOffset")->trigger();
-        EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: none"));
-    }
 }
 
 // No two texts of the view overlap, nor leave it, however small it is and however large the font
@@ -126,9 +105,7 @@ TEST_F(ShapeTest, TheHarmonicsLabelsNeverOverlap)
             for (qsizetype i = 0; i < labels.size(); ++i) {
                 EXPECT_TRUE(QRectF(view->rect()).contains(labels[i])) << i;
                 for (qsizetype j = i + 1; j < labels.size(); ++j)
-                    EXPECT_FALSE(labels[i].intersects(labels[j]))
-                        << size.width() << "x" << size.height() << " x" << grow << ": " << i
-                        << " and " << j;
+                    EXPECT_FALSE(labels[i].intersects(labels[j])) << grow << ": " << i << ", " << j;
             }
         }
     }
@@ -149,9 +126,7 @@ TEST_F(ShapeTest, AFormulaOverLinesIsOneStepAndARefusalChangesNothing)
     EXPECT_EQ(expression->selectedText(), expression->text());
     QTest::keyClicks(expression, "sin(2*pi*x");
     QTest::keyClick(expression, Qt::Key_Return);
-    ASSERT_EQ(messages->messages.size(), 1);
-    EXPECT_TRUE(messages->messages[0].startsWith("The formula was not applied"))
-        << messages->messages[0].toStdString();
+    EXPECT_EQ(messages->messages.size(), 1);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(window->features().table, before);
 

@@ -56,9 +56,11 @@ void EditingActions::addClipboardSection(GraphMenu& menu)
             m_window, *this, QStringLiteral("Copy"), {QKeySequence::Copy}, [this] { copyWave(); }),
         addWindowAction(m_window, *this, QStringLiteral("Paste"), {QKeySequence::Paste},
             [this] { pasteWave(); }),
-        trackerMenu(QStringLiteral("Copy as tracker wave"), &EditingActions::copyTrackerWave)
+        trackerMenu(QStringLiteral("Copy as tracker wave"), &EditingActions::copyTrackerWave,
+            &EditingActions::copyGameBoyWave)
             ->menuAction(),
-        trackerMenu(QStringLiteral("Paste tracker wave"), &EditingActions::pasteTrackerWave)
+        trackerMenu(QStringLiteral("Paste tracker wave"), &EditingActions::pasteTrackerWave,
+            &EditingActions::pasteGameBoyWave)
             ->menuAction(),
     });
 }
@@ -78,15 +80,18 @@ void EditingActions::addTransformSection(GraphMenu& menu)
     });
 }
 
-// A submenu with an entry for each tracker depth; it belongs to the graph's menu.
-QMenu* EditingActions::trackerMenu(
-    const QString& title, void (EditingActions::*operation)(int bits))
+// A submenu with an entry for each tracker depth and the Game Boy's own form; it belongs to the
+// graph's menu.
+QMenu* EditingActions::trackerMenu(const QString& title,
+    void (EditingActions::*operation)(int bits), void (EditingActions::*gameBoy)())
 {
     auto* depths = new QMenu(title, &m_window);
     for (const int bits : kTrackerDepths) {
         depths->addAction(QStringLiteral("%1 bits (0 to %2)").arg(bits).arg((1 << bits) - 1), this,
             [this, operation, bits] { (this->*operation)(bits); });
     }
+    depths->addAction(QStringLiteral("Game Boy (32 hex digits, 0 to F)"), this,
+        [this, gameBoy] { (this->*gameBoy)(); });
     return depths;
 }
 
@@ -108,6 +113,16 @@ void EditingActions::copyTrackerWave(int bits)
 void EditingActions::pasteTrackerWave(int bits)
 {
     writePastedWave(readTrackerWave(currentClipboardText(), bits));
+}
+
+void EditingActions::copyGameBoyWave()
+{
+    replaceClipboardText(gameBoyText(readWave(m_samples)));
+}
+
+void EditingActions::pasteGameBoyWave()
+{
+    writePastedWave(readGameBoyWave(currentClipboardText()));
 }
 
 void EditingActions::writePastedWave(const PastedWave& pasted)

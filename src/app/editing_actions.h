@@ -30,12 +30,15 @@ private:
     void addUndoSection(GraphMenu& menu);
     void addClipboardSection(GraphMenu& menu);
     void addTransformSection(GraphMenu& menu);
-    QMenu* trackerMenu(const QString& title, void (EditingActions::*operation)(int bits));
+    QMenu* trackerMenu(const QString& title, void (EditingActions::*operation)(int bits),
+        void (EditingActions::*gameBoy)());
 
     void copyWave();
     void pasteWave();
     void copyTrackerWave(int bits);
     void pasteTrackerWave(int bits);
+    void copyGameBoyWave();
+    void pasteGameBoyWave();
     void writePastedWave(const PastedWave& pasted);
     void applyTransform(Wave (*transform)(const Wave&));
 

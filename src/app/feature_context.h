@@ -12,6 +12,7 @@ class LineSelector;
 class LineWriter;
 class MessageSink;
 class PatternTable;
+class PlayedDepth;
 class SampleSet;
 
 // What the window lends each feature object: the editor's state through the small interfaces
@@ -29,6 +30,7 @@ struct FeatureContext
     ChangeSignals& changes;
     MessageSink& messages;
     FileChooser& files; // the features' own file dialogs; takes the drawing flag down first
+    PlayedDepth& depth; // the chip depth of the session: what is heard, shown and drawn
 };
 
 } // namespace ondulix

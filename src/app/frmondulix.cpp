@@ -1,5 +1,6 @@
 #include "app/frmondulix.h"
 
+#include "app/chip_depth_actions.h"
 #include "app/control_layout.h"
 #include "app/csv_commands.h"
 #include "app/editing_actions.h"
@@ -7,6 +8,7 @@
 #include "app/feature_file_chooser.h"
 #include "app/file_commands.h"
 #include "app/file_import.h"
+#include "app/formula_command.h"
 #include "app/graph_menu.h"
 #include "app/harmonics_window.h"
 #include "app/line_morphing.h"
@@ -25,6 +27,7 @@
 #include "platform/preset_button.h"
 #include "platform/qt_file_chooser.h"
 #include "platform/upward_scroll_bar.h"
+#include "wave/chip_depth.h"
 #include "wave/graph.h"
 #include "wave/normalization.h"
 #include "wave/pointer_drawing.h"
@@ -89,7 +92,7 @@ void frmOndulix::wireFeatures()
     m_featureFiles = std::make_unique<FeatureFileChooser>(*m_services.files, *chkDraw);
     m_features = std::make_unique<FeatureContext>(
         FeatureContext {*this, *menu, m_samples, m_patternTable, m_lineSelector, m_history,
-            m_lineWriter, m_changes, *m_services.messages, *m_featureFiles});
+            m_lineWriter, m_changes, *m_services.messages, *m_featureFiles, m_playedDepth});
     const FeatureContext& context = *m_features;
 
     new EditingActions(context);
@@ -103,6 +106,8 @@ void frmOndulix::wireFeatures()
     new HarmonicsWindow(context); // joins the preview's section of the menu
     new TableOverview(context);
     new LineMorphing(context); // joins the overview's section of the menu
+    new ChipDepthActions(context);
+    new FormulaCommand(context);
 }
 
 void frmOndulix::connectEvents()
@@ -183,7 +188,7 @@ void frmOndulix::onPointerMoved(Qt::MouseButtons buttons, float x, float y)
     EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
     const auto target = pointerTarget(drawingButtonBits(buttons), chkDraw->isChecked(), x, y);
     if (target)
-        m_samples.setSample(target->column, target->value);
+        m_samples.setSample(target->column, onChipLevel(target->value, m_playedDepth.bits()));
 }
 
 // Each of the three events runs all of it, so a press and the focus it brings regenerate the

@@ -6,6 +6,7 @@
 #include "app/file_services.h"
 #include "app/gesture_counter.h"
 #include "app/line_writer.h"
+#include "app/played_depth.h"
 #include "app/window_services.h"
 #include "pattern/pattern_table.h"
 #include "platform/common_dialog.h"
@@ -122,6 +123,8 @@ private:
     GestureCounter m_gestures {*this};
     EditHistory m_history {{m_samples, m_patternTable, m_lineSelector}, m_gestures, m_changes};
     LineWriter m_lineWriter {m_patternTable, m_lineSelector, m_samples, m_history};
+    // The chip depth chosen in the graph's menu; drawing on the graph lands on its levels.
+    PlayedDepth m_playedDepth;
     std::unique_ptr<FeatureFileChooser> m_featureFiles;
     std::unique_ptr<FeatureContext> m_features;
 };

@@ -15,6 +15,13 @@ GestureCounter::GestureCounter(QWidget& window)
     qApp->installEventFilter(this);
 }
 
+// The window itself, and its tool windows, whose presses and keys edit the wave too.
+bool GestureCounter::ownWindow(const QWidget& window) const
+{
+    return &window == &m_window
+        || (window.windowType() == Qt::Tool && window.parentWidget() == &m_window);
+}
+
 // Each event is counted once: one for the window reaches its QWindow first, before Qt gives a
 // widget the focus that a press brings (which alone may run a preset selection) and then the
 // press itself; an event for another window (a menu, a dialog) is counted at its widget, where
@@ -24,7 +31,7 @@ bool GestureCounter::eventFilter(QObject* watched, QEvent* event)
 {
     const auto* widget = qobject_cast<QWidget*>(watched);
     const bool ours
-        = widget != nullptr ? widget->window() == &m_window : watched == m_window.windowHandle();
+        = widget != nullptr ? ownWindow(*widget->window()) : watched == m_window.windowHandle();
     if (!ours)
         return false;
     switch (event->type()) {

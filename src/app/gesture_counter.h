@@ -20,6 +20,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool ownWindow(const QWidget& window) const;
+
     QWidget& m_window;
     long m_gesture = 1;
     bool m_focusedByPress = false;

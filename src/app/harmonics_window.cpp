@@ -1,9 +1,11 @@
 #include "app/harmonics_window.h"
 
 #include "app/change_signals.h"
+#include "app/edit_history.h"
 #include "app/feature_context.h"
 #include "app/graph_menu.h"
 #include "app/tool_window_placement.h"
+#include "app/played_depth.h"
 #include "app/wave_played.h"
 #include "app/window_action.h"
 #include "platform/harmonics_view.h"
@@ -13,18 +15,43 @@
 
 namespace ondulix {
 
+namespace {
+
+QString depthName(int bits)
+{
+    for (const ChipDepth& depth : kChipDepths) {
+        if (depth.bits == bits && bits != 0)
+            return QString::fromUtf8(
+                depth.shortName.data(), static_cast<qsizetype>(depth.shortName.size()));
+    }
+    return {};
+}
+
+} // namespace
+
 HarmonicsWindow::HarmonicsWindow(const FeatureContext& context)
     : QObject(&context.window)
     , m_window(context.window)
     , m_samples(context.samples)
+    , m_history(context.history)
+    , m_depth(context.depth)
 {
     setObjectName(QStringLiteral("harmonicsWindow"));
-    QAction* show = addWindowAction(m_window, *this, QStringLiteral("Harmonics..."),
-        {QKeySequence(Qt::CTRL | Qt::Key_H)}, [this] { showHarmonics(); });
-    show->setObjectName(QStringLiteral("actHarmonics"));
+    m_toggle = addWindowAction(m_window, *this, QStringLiteral("Harmonics..."),
+        {QKeySequence(Qt::CTRL | Qt::Key_H)}, [this] { toggleHarmonics(); });
+    m_toggle->setObjectName(QStringLiteral("actHarmonics"));
+    QAction* offset = addWindowAction(
+        m_window, *this, QStringLiteral("Remove offset"), {}, [this] { removeOffset(); });
+    offset->setObjectName(QStringLiteral("actRemoveOffset"));
     // With the preview's entries: both are about how the wave sounds.
-    context.menu.append({show});
-    connect(&context.changes, &ChangeSignals::sampleChanged, this, &HarmonicsWindow::followWave);
+    context.menu.append({m_toggle, offset});
+    connect(&context.changes, &ChangeSignals::sampleChanged, this, [this] { m_stale = true; });
+    // Once an action's writes are all done, not at each of its 32 samples.
+    connect(&context.changes, &ChangeSignals::actionEnded, this, [this] {
+        if (m_stale)
+            followWave();
+    });
+    connect(&m_depth, &PlayedDepth::changed, this, &HarmonicsWindow::followWave);
 }
 
 HarmonicsWindow::~HarmonicsWindow()
@@ -32,12 +59,14 @@ HarmonicsWindow::~HarmonicsWindow()
     delete m_view;
 }
 
-void HarmonicsWindow::showHarmonics()
+void HarmonicsWindow::toggleHarmonics()
 {
-    if (!m_view) {
-        m_view = new HarmonicsView(&m_window);
-        m_view->move(besideWindow(m_window, m_view->size()));
+    if (m_view && m_view->isVisible()) {
+        m_view->close();
+        return;
     }
+    if (!m_view)
+        createView();
     // Shown first: a hidden view does not follow the wave, and this one must show it at once.
     m_view->show();
     followWave();
@@ -45,10 +74,68 @@ void HarmonicsWindow::showHarmonics()
     m_view->activateWindow();
 }
 
+void HarmonicsWindow::createView()
+{
+    m_view = new HarmonicsView(&m_window);
+    m_view->move(besideWindow(m_window, m_view->size()));
+    // Ctrl+H from the view itself closes it, as from the main window.
+    m_view->addAction(m_toggle);
+    connect(m_view, &HarmonicsView::drawingStarted, this, &HarmonicsWindow::startDrawing);
+    connect(m_view, &HarmonicsView::levelDrawn, this, &HarmonicsWindow::drawLevel);
+    connect(m_view, &HarmonicsView::stepRequested, this, &HarmonicsWindow::stepLevel);
+    connect(m_view, &HarmonicsView::removeRequested, this, &HarmonicsWindow::removeHarmonic);
+    connect(m_view, &HarmonicsView::removeOffsetRequested, this, &HarmonicsWindow::removeOffset);
+}
+
 void HarmonicsWindow::followWave()
 {
-    if (m_view && m_view->isVisible())
-        m_view->showHarmonics(harmonicsOf(wavePlayed(m_samples)));
+    if (!m_view || !m_view->isVisible())
+        return;
+    m_stale = false;
+    const int bits = m_depth.bits();
+    m_view->showHarmonics(harmonicsOf(wavePlayed(m_samples, bits)), depthName(bits));
+}
+
+void HarmonicsWindow::startDrawing()
+{
+    m_atPress = readWave(m_samples);
+    m_drawn.clear();
+}
+
+// Every step of one drawing is part of the gesture its press started, so the history merges
+// them into one step.
+void HarmonicsWindow::drawLevel(int harmonic, double decibels)
+{
+    const auto same = [harmonic](const HarmonicLevel& level) { return level.harmonic == harmonic; };
+    if (auto drawn = std::find_if(m_drawn.begin(), m_drawn.end(), same); drawn != m_drawn.end())
+        drawn->decibels = decibels;
+    else
+        m_drawn.push_back({harmonic, decibels});
+    EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
+    writeWave(withHarmonicLevels(m_atPress, m_drawn), m_samples);
+}
+
+void HarmonicsWindow::stepLevel(int harmonic, int direction)
+{
+    const Wave wave = readWave(m_samples);
+    writeOwnStep(
+        direction > 0 ? withHarmonicRaised(wave, harmonic) : withHarmonicLowered(wave, harmonic));
+}
+
+void HarmonicsWindow::removeHarmonic(int harmonic)
+{
+    writeOwnStep(withoutHarmonic(readWave(m_samples), harmonic));
+}
+
+void HarmonicsWindow::removeOffset()
+{
+    writeOwnStep(withoutOffset(readWave(m_samples)));
+}
+
+void HarmonicsWindow::writeOwnStep(const Wave& wave)
+{
+    EditHistory::Action step(m_history, EditHistory::Kind::Own);
+    writeWave(wave, m_samples);
 }
 
 } // namespace ondulix

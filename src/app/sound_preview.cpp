@@ -4,6 +4,7 @@
 #include "app/feature_context.h"
 #include "app/graph_menu.h"
 #include "app/table_sweep.h"
+#include "app/played_depth.h"
 #include "app/wave_played.h"
 #include "app/window_action.h"
 #include "platform/audio_output.h"
@@ -27,6 +28,7 @@ constexpr std::array kPitches {55, 110, 220, 440, 880, 1760};
 SoundPreview::SoundPreview(const FeatureContext& context)
     : QObject(&context.window)
     , m_samples(context.samples)
+    , m_depth(context.depth)
     , m_messages(context.messages)
     , m_oscillator(std::make_shared<ChipOscillator>())
     , m_output(std::make_unique<AudioOutput>(m_oscillator))
@@ -48,8 +50,8 @@ SoundPreview::SoundPreview(const FeatureContext& context)
 
     connect(m_output.get(), &AudioOutput::unavailable, this, &SoundPreview::onUnavailable);
     connect(&context.changes, &ChangeSignals::sampleChanged, this, &SoundPreview::followSample);
-    m_wave = wavePlayed(m_samples);
-    m_oscillator->publish(m_wave);
+    connect(&m_depth, &PlayedDepth::changed, this, &SoundPreview::followWave);
+    followWave();
 }
 
 SoundPreview::~SoundPreview() = default;
@@ -111,7 +113,13 @@ void SoundPreview::onUnavailable(const QString& reason)
 
 void SoundPreview::followSample(int index)
 {
-    m_wave[index] = static_cast<std::int16_t>(m_samples.sample(index));
+    m_wave[index] = samplePlayed(m_samples.sample(index), m_depth.bits());
+    m_oscillator->publish(m_wave);
+}
+
+void SoundPreview::followWave()
+{
+    m_wave = wavePlayed(m_samples, m_depth.bits());
     m_oscillator->publish(m_wave);
 }
 

@@ -13,6 +13,7 @@ namespace ondulix {
 class AudioOutput;
 class ChipOscillator;
 class MessageSink;
+class PlayedDepth;
 class SampleSet;
 class TableSweep;
 struct FeatureContext;
@@ -38,8 +39,11 @@ private:
     void onUnavailable(const QString& reason);
     // Every change of a sample passes here, so the copy is always the wave in the sliders.
     void followSample(int index);
+    // A new chip depth changes every sample that is heard.
+    void followWave();
 
     const SampleSet& m_samples;
+    const PlayedDepth& m_depth;
     MessageSink& m_messages;
     std::shared_ptr<ChipOscillator> m_oscillator;
     std::unique_ptr<AudioOutput> m_output;

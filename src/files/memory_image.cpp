@@ -44,13 +44,13 @@ std::string verilogText(const std::vector<std::uint64_t>& words, const WordForma
     std::ostringstream text;
     text << "// Ondulix memory image of " << printable(source) << '\n'
          << "// " << wordsDescription(format) << '\n';
-    for (int address = 0; address < kMemoryDepth; ++address) {
-        if (address % 32 == 0)
-            text << '@' << digits(static_cast<std::uint64_t>(address), 16, kAddressHexDigits)
-                 << '\n';
-        const std::uint64_t word = words[static_cast<std::size_t>(address)];
-        text << (hex ? digits(word, 16, hexWidth(format.bits)) : digits(word, 2, format.bits))
-             << '\n';
+    const int bits = storedBits(format);
+    const int perLine = storedWordsPerLine(format);
+    for (std::size_t address = 0; address < words.size(); ++address) {
+        if (address % static_cast<std::size_t>(perLine) == 0)
+            text << '@' << digits(address, 16, kAddressHexDigits) << '\n';
+        const std::uint64_t word = words[address];
+        text << (hex ? digits(word, 16, hexWidth(bits)) : digits(word, 2, bits)) << '\n';
     }
     return text.str();
 }
@@ -61,15 +61,14 @@ std::string mifText(
     std::ostringstream text;
     text << "-- Ondulix memory image of " << printable(source) << '\n'
          << "-- " << wordsDescription(format) << '\n'
-         << "WIDTH=" << format.bits << ";\n"
-         << "DEPTH=" << kMemoryDepth << ";\n"
+         << "WIDTH=" << storedBits(format) << ";\n"
+         << "DEPTH=" << words.size() << ";\n"
          << "ADDRESS_RADIX=HEX;\n"
          << "DATA_RADIX=HEX;\n"
          << "CONTENT BEGIN\n";
-    for (int address = 0; address < kMemoryDepth; ++address) {
-        text << '\t' << digits(static_cast<std::uint64_t>(address), 16, kAddressHexDigits) << " : "
-             << digits(words[static_cast<std::size_t>(address)], 16, hexWidth(format.bits))
-             << ";\n";
+    for (std::size_t address = 0; address < words.size(); ++address) {
+        text << '\t' << digits(address, 16, kAddressHexDigits) << " : "
+             << digits(words[address], 16, hexWidth(storedBits(format))) << ";\n";
     }
     text << "END;\n";
     return text.str();
@@ -83,9 +82,9 @@ std::string coeText(
          << "; " << wordsDescription(format) << '\n'
          << "memory_initialization_radix=16;\n"
          << "memory_initialization_vector=\n";
-    for (int address = 0; address < kMemoryDepth; ++address) {
-        text << digits(words[static_cast<std::size_t>(address)], 16, hexWidth(format.bits))
-             << (address + 1 < kMemoryDepth ? ",\n" : ";\n");
+    for (std::size_t address = 0; address < words.size(); ++address) {
+        text << digits(words[address], 16, hexWidth(storedBits(format)))
+             << (address + 1 < words.size() ? ",\n" : ";\n");
     }
     return text.str();
 }

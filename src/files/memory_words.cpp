@@ -1,6 +1,7 @@
 #include "files/memory_words.h"
 
 #include "wave/number_text.h"
+#include "wave/sample_set.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +30,37 @@ std::int64_t scaledWord(double value, int bits)
     return static_cast<std::int64_t>(roundHalfEven(limited * 2 * largest));
 }
 
+// The tracker forms' rule, (sample + 500) x (2^bits - 1) / 1000 rounded half to even, in
+// 64 bits so that every width of a memory word holds.
+std::uint64_t chipLevel(double value, int bits)
+{
+    const int sample = roundToIntIn(value * 1000.0, kSampleMin, kSampleMax);
+    const long long top = (std::int64_t {1} << bits) - 1;
+    return static_cast<std::uint64_t>(divideRoundHalfEven(
+        static_cast<long long>(sample - kSampleMin) * top, kSampleMax - kSampleMin));
+}
+
+std::vector<std::uint64_t> chipLevels(const PatternTable& table, int bits)
+{
+    std::vector<std::uint64_t> levels;
+    levels.reserve(kMemoryDepth);
+    for (int line = 1; line <= kPatternLineCount; ++line) {
+        for (int sample = 0; sample < 32; ++sample)
+            levels.push_back(
+                chipLevel(readNumber(table.cell(line, kFirstSampleRow + sample)), bits));
+    }
+    return levels;
+}
+
+std::vector<std::uint64_t> packedNibbles(const std::vector<std::uint64_t>& levels)
+{
+    std::vector<std::uint64_t> bytes;
+    bytes.reserve(levels.size() / 2);
+    for (std::size_t i = 0; i + 1 < levels.size(); i += 2)
+        bytes.push_back(levels[i] << 4 | levels[i + 1]);
+    return bytes;
+}
+
 std::uint64_t encodedWord(std::int64_t word, const WordFormat& format)
 {
     const std::uint64_t mask = (std::uint64_t {1} << format.bits) - 1;
@@ -52,8 +84,32 @@ std::vector<std::int64_t> memoryWords(const PatternTable& table, int bits)
     return words;
 }
 
+std::optional<std::string> packingFault(const WordFormat& format)
+{
+    if (!format.packed || (format.bits == 4 && format.encoding == WordEncoding::Levels))
+        return std::nullopt;
+    return "packing takes 4-bit chip levels (--bits 4 --levels), two to a byte";
+}
+
+int storedBits(const WordFormat& format)
+{
+    return format.packed ? 8 : format.bits;
+}
+
+int storedWordsPerLine(const WordFormat& format)
+{
+    return format.packed ? 16 : 32;
+}
+
 std::vector<std::uint64_t> encodedWords(const PatternTable& table, const WordFormat& format)
 {
+    checkWidth(format.bits);
+    if (const auto fault = packingFault(format))
+        throw std::invalid_argument(*fault);
+    if (format.encoding == WordEncoding::Levels) {
+        std::vector<std::uint64_t> levels = chipLevels(table, format.bits);
+        return format.packed ? packedNibbles(levels) : levels;
+    }
     std::vector<std::uint64_t> words;
     words.reserve(kMemoryDepth);
     for (const std::int64_t word : memoryWords(table, format.bits))
@@ -63,8 +119,14 @@ std::vector<std::uint64_t> encodedWords(const PatternTable& table, const WordFor
 
 std::string wordsDescription(const WordFormat& format)
 {
+    const std::string top = std::to_string((std::uint64_t {1} << format.bits) - 1);
+    if (format.packed)
+        return std::to_string(kMemoryDepth / 2)
+            + " bytes, two chip levels 0 to 15 each, the first in the high nibble";
     return std::to_string(kMemoryDepth) + " words of " + std::to_string(format.bits) + " bits, "
-        + (format.encoding == WordEncoding::TwosComplement ? "two's complement" : "offset binary");
+        + (format.encoding == WordEncoding::TwosComplement      ? "two's complement"
+                : format.encoding == WordEncoding::OffsetBinary ? "offset binary"
+                                                                : "chip levels 0 to " + top);
 }
 
 } // namespace ondulix

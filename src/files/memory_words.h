@@ -3,6 +3,7 @@
 #include "pattern/pattern_table.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,25 @@ inline constexpr int kMaxWordBits = 32;
 enum class WordEncoding
 {
     TwosComplement,
-    OffsetBinary
+    OffsetBinary,
+    Levels // a wavetable chip's levels 0 .. 2^bits - 1, by the tracker forms' rule
 };
 
 struct WordFormat
 {
     int bits = 16;
     WordEncoding encoding = WordEncoding::TwosComplement;
+    // Two 4-bit levels in a byte, the first in the high nibble, as a Game Boy's wave RAM holds
+    // them: 512 bytes, 16 a line. Only with 4-bit levels (see packingFault).
+    bool packed = false;
 };
+
+// Why a format cannot be packed, or nothing when it can (or is not packed).
+std::optional<std::string> packingFault(const WordFormat& format);
+
+// What the image stores: words of storedBits() bits, storedWordsPerLine() for each pattern line.
+int storedBits(const WordFormat& format);
+int storedWordsPerLine(const WordFormat& format);
 
 // A cell value becomes a signed word in which the editor's full scale, -0.5 .. +0.5, fills the
 // word symmetrically: 0.5 gives 2^(bits-1) - 1 and -0.5 its negative, rounded half to even.
@@ -35,8 +47,10 @@ struct WordFormat
 // refused with std::invalid_argument.
 std::vector<std::int64_t> memoryWords(const PatternTable& table, int bits);
 
-// The same words as bit patterns of `format.bits` bits: two's complement, or offset binary
-// (word + 2^(bits-1)). The width is refused as above.
+// The words as the image stores them, in address order: the signed words above as bit patterns
+// of `format.bits` bits in two's complement, or offset binary (word + 2^(bits-1)); or each
+// sample's chip level; packed, the 512 bytes of those levels. The width is refused as above, and
+// a packing that packingFault refuses with std::invalid_argument.
 std::vector<std::uint64_t> encodedWords(const PatternTable& table, const WordFormat& format);
 
 // "1024 words of 16 bits, two's complement", as the files' headers describe their words.

@@ -8,7 +8,7 @@ namespace ondulix {
 
 namespace {
 
-constexpr int kWordsPerLine = 32;
+constexpr int kPatternLines = 32;
 constexpr int kValuesPerRow = 8; // keeps a line of 32-bit values readable
 constexpr std::size_t kHexRecordBytes = 16;
 
@@ -18,14 +18,19 @@ int elementBytes(int bits)
     return bits <= 8 ? 1 : bits <= 16 ? 2 : 4;
 }
 
-std::string typeName(const WordFormat& words)
+bool isUnsigned(const WordFormat& words)
 {
-    const std::string bits = std::to_string(elementBytes(words.bits) * 8);
-    return (words.encoding == WordEncoding::OffsetBinary ? "uint" : "int") + bits + "_t";
+    return words.encoding != WordEncoding::TwosComplement;
 }
 
-// The 1024 values as the array's type holds them: the signed word, or with offset binary its
-// bit pattern, which is never negative.
+std::string typeName(const WordFormat& words)
+{
+    const std::string bits = std::to_string(elementBytes(storedBits(words)) * 8);
+    return (isUnsigned(words) ? "uint" : "int") + bits + "_t";
+}
+
+// The values as the array's type holds them: the signed word, or with offset binary its bit
+// pattern, or the chip level (packed, two to a byte); none of the unsigned ones is negative.
 std::vector<std::int64_t> arrayValues(const PatternTable& table, const WordFormat& words)
 {
     if (words.encoding == WordEncoding::TwosComplement)
@@ -36,9 +41,8 @@ std::vector<std::int64_t> arrayValues(const PatternTable& table, const WordForma
 
 std::string arrayBytes(const PatternTable& table, const WordFormat& words)
 {
-    const int size = elementBytes(words.bits);
+    const int size = elementBytes(storedBits(words));
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(kMemoryDepth * size));
     for (const std::int64_t value : arrayValues(table, words)) {
         const auto pattern = static_cast<std::uint64_t>(value); // two's complement: sign-extended
         for (int i = 0; i < size; ++i)
@@ -103,23 +107,24 @@ std::string cHeaderText(const PatternTable& table, const WordFormat& words,
 {
     const std::string type = typeName(words);
     const std::string guard = guardName(arrayName);
-    const char* suffix = words.encoding == WordEncoding::OffsetBinary ? "u" : "";
+    const char* suffix = isUnsigned(words) ? "u" : "";
     const std::vector<std::int64_t> values = arrayValues(table, words);
+    const int perLine = storedWordsPerLine(words);
 
     std::ostringstream text;
     text << "/* Ondulix wavetable of " << commentText(sourceName) << "\n * "
          << wordsDescription(words) << ", as " << type << ": " << arrayName
-         << "[line - 1][sample - 1]. */\n"
+         << (words.packed ? "[line - 1][(sample - 1) / 2]. */\n" : "[line - 1][sample - 1]. */\n")
          << "#ifndef " << guard << "\n#define " << guard << "\n\n#include <stdint.h>\n\n"
-         << "static const " << type << ' ' << arrayName << "[32][32] = {\n";
-    for (int line = 0; line < kMemoryDepth / kWordsPerLine; ++line) {
+         << "static const " << type << ' ' << arrayName << "[32][" << perLine << "] = {\n";
+    for (int line = 0; line < kPatternLines; ++line) {
         text << "    { /* line " << line + 1 << " */";
-        for (int sample = 0; sample < kWordsPerLine; ++sample) {
-            text << (sample % kValuesPerRow == 0 ? "\n        " : " ")
-                 << values[static_cast<std::size_t>(line * kWordsPerLine + sample)] << suffix
-                 << (sample + 1 < kWordsPerLine ? "," : "");
+        for (int word = 0; word < perLine; ++word) {
+            text << (word % kValuesPerRow == 0 ? "\n        " : " ")
+                 << values[static_cast<std::size_t>(line * perLine + word)] << suffix
+                 << (word + 1 < perLine ? "," : "");
         }
-        text << "\n    }" << (line + 1 < kMemoryDepth / kWordsPerLine ? "," : "") << '\n';
+        text << "\n    }" << (line + 1 < kPatternLines ? "," : "") << '\n';
     }
     text << "};\n\n#endif /* " << guard << " */\n";
     return text.str();

@@ -132,7 +132,21 @@ Problem showVersion(QuenferCommandLine& line, const std::string&)
 
 Problem takeUnsigned(QuenferCommandLine& line, const std::string&)
 {
-    line.words.encoding = WordEncoding::OffsetBinary;
+    // Chip levels are unsigned already; --unsigned does not undo --levels.
+    if (line.words.encoding != WordEncoding::Levels)
+        line.words.encoding = WordEncoding::OffsetBinary;
+    return std::nullopt;
+}
+
+Problem takeLevels(QuenferCommandLine& line, const std::string&)
+{
+    line.words.encoding = WordEncoding::Levels;
+    return std::nullopt;
+}
+
+Problem takePack(QuenferCommandLine& line, const std::string&)
+{
+    line.words.packed = true;
     return std::nullopt;
 }
 
@@ -148,6 +162,8 @@ constexpr Option kOptions[] = {
     {"-h", false, showHelp},
     {"--version", false, showVersion},
     {"--unsigned", false, takeUnsigned},
+    {"--levels", false, takeLevels},
+    {"--pack", false, takePack},
     {"--bits", true, takeBits},
     {"--format", true, takeFormat},
     {"--name", true, takeName},
@@ -213,6 +229,9 @@ QuenferCommandLine parseQuenferArguments(const std::vector<std::string>& argumen
     }
     if (const Problem problem = bitsProblem(line))
         return refused(*problem);
+    // Only the whole line says whether the width and the encoding allow packing.
+    if (const auto fault = packingFault(line.words))
+        return refused("--pack: " + *fault);
     if (files.size() != 2)
         return refused(files.size() < 2 ? "an input CSV file and an output file are needed"
                                         : "too many arguments");
@@ -231,6 +250,10 @@ std::string quenferUsage()
            "Options:\n"
            "  --bits N       word width, 2 to 32 (default 16)\n"
            "  --unsigned     offset binary words (default two's complement)\n"
+           "  --levels       a wavetable chip's levels 0 to 2^N-1 instead, as trackers\n"
+           "                 write them: (v + 500) x (2^N - 1) / 1000, rounded\n"
+           "  --pack         with --bits 4 --levels: two levels a byte, the first in the\n"
+           "                 high nibble, as Game Boy wave RAM holds them (16 bytes a line)\n"
            "  --format F     the output file (default readmemh):\n"
            "                   readmemh, readmemb  Verilog $readmemh / $readmemb\n"
            "                   mif                 Intel (Altera) memory initialization file\n"
@@ -243,11 +266,11 @@ std::string quenferUsage()
            "                   wt                  Surge XT wavetable: waves of 32 samples\n"
            "                   fuw                 Furnace wave: one line at 2^bits levels\n"
            "                   dmw                 DefleMask wave: the same\n"
-           "                 wav and wt take each sample v as v / 500 and ignore --bits and\n"
-           "                 --unsigned. They hold lines 1 to the last that is not all 0s, one\n"
-           "                 frame a line; a table of 0s only is refused. fuw and dmw take\n"
-           "                 --bits 1 to 8 (default 4) and ignore --unsigned: their levels run\n"
-           "                 from 0 up already.\n"
+           "                 wav and wt take each sample v as v / 500 and ignore --bits,\n"
+           "                 --unsigned, --levels and --pack. They hold lines 1 to the last that\n"
+           "                 is not all 0s, one frame a line; a table of 0s only is refused.\n"
+           "                 fuw and dmw take --bits 1 to 8 (default 4) and ignore --unsigned,\n"
+           "                 --levels and --pack: their levels run from 0 up already.\n"
            "  --frames N     wav and wt hold lines 1 to N, 1 to 32, whatever they hold\n"
            "  --name IDENT   the C array's name for --format c (default ondulix_table)\n"
            "  --line N       the line for --format fuw and dmw, 1 to 32 (default 1); a line\n"

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "sound/wave_snapshot.h"
+#include "wave/spectrum.h"
 
 #include <array>
 
 namespace ondulix {
 
-inline constexpr int kHarmonicCount = 16;
+inline constexpr int kHarmonicCount = kSpectrumHarmonics;
 
 // The wave's spectrum from the discrete Fourier transform of its 32 samples, as amplitudes in
 // full scale: a sine of peak 500 has 1.0 at its harmonic.

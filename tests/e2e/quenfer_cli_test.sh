@@ -42,6 +42,25 @@ printf '%s\n' 'module t; reg [15:0] m [0:1023]; initial begin $readmemh("good.me
 iverilog -o read.vvp read.v && words=$(vvp -n read.vvp | head -n 1)
 [[ "${words:-}" == "7fff 8001 0000 4000" ]] || { echo "FAIL: \$readmemh read '${words:-}'"; fail=1; }
 
+# Chip levels: a Game Boy triangle, 0123456789ABCDEFFEDCBA9876543210, stored as its 16 levels
+# (L x 1000 / 15 - 500), comes back as those levels at 4 bits; packed, 16 bytes a line, the
+# first sample in the high nibble, and $readmemh still reads it.
+triangle=$(printf '%s\n' {0..15} {15..0} | awk '{ printf ",%de-3", int($1 * 1000 / 15 - 500 + 0.5) }')
+printf ' 1%s\r\n 2%s\r\n' "$triangle" "$triangle" > gb.csv
+"$quenfer" --bits 4 --levels gb.csv gb.mem 2>err.txt; expect "--levels" 0 $?
+check "--bits 4 --levels gives the levels 0..15" test \
+    "$(grep -v '^[@/]' gb.mem | head -n 32 | tr -d '\n')" = 0123456789ABCDEFFEDCBA9876543210
+"$quenfer" --bits 4 --levels --pack gb.csv gb2.mem 2>err.txt; expect "--pack" 0 $?
+check "--pack gives 16 bytes a line, the first sample high" test \
+    "$(sed -n '/^@000/,/^@010/p' gb2.mem | grep -v '^@' | tr -d '\n')" = 0123456789ABCDEFFEDCBA9876543210
+printf '%s\n' 'module p; reg [7:0] m [0:511]; initial begin $readmemh("gb2.mem", m);' \
+    '$display("%h %h %h", m[0], m[15], m[16]); end endmodule' > pack.v
+iverilog -o pack.vvp pack.v && bytes=$(vvp -n pack.vvp | head -n 1)
+[[ "${bytes:-}" == "01 10 01" ]] || { echo "FAIL: \$readmemh read the packed image as '${bytes:-}'"; fail=1; }
+for flags in "--pack" "--bits 8 --levels --pack" "--bits 4 --pack"; do
+    "$quenfer" $flags gb.csv x.mem 2>err.txt; expect "$flags" 2 $? "--pack: packing takes 4-bit"
+done
+
 # A full table of samples that differ from each other, in a folder whose name would end the
 # header's comment and line if quenfer copied it there as it is.
 folder=$'d*/e\nint x;/*f'

@@ -74,6 +74,14 @@ case_editing_keys() {
     printf '100, 200, -300%s' "$(zeros 29 ', 0')" | xclip -selection clipboard
     after ctrl+v "Ctrl+V pastes whole sample values" \
         "ABC"$'\t'" .1"$'\t'" .2"$'\t'"-.3$(zeros 29 $'\t'' 0')"
+    # Ctrl+Shift+F opens the formula with its text selected: typing replaces it, Enter applies.
+    key ctrl+shift+f
+    wait_for_window "^Formula$" >/dev/null
+    xdotool type --delay 30 "x < 0.5 ? 1 : -1"; key Return
+    xdotool windowfocus --sync "$window" # no window manager here gives it back
+    local square="ABC$(zeros 16 $'\t'' .5')$(zeros 16 $'\t''-.5')" seen
+    for _ in $(seq 20); do seen=$(wave); [[ "$seen" == "$square" ]] && break; done
+    check "Ctrl+Shift+F applies a formula to the wave" "$square" "$seen"
     stop_program
 }
 
@@ -110,6 +118,13 @@ case_preview_heard() {
     xdotool key F5 sleep 0.4
     record 0.6 "$work/stopped.raw"
     check "F5 again closes the stream" 0 "$(pactl list short sink-inputs | wc -l)"
+    # The preset Sine (at (340, 300)) at 4 bits, the second entry of the graph's menu's
+    # "Chip depth" (its key is D): what plays is on the chip's 16 levels.
+    xdotool mousemove --window "$window" 340 300 click 1 sleep 0.2 \
+        mousemove --window "$window" 100 100 click 3 sleep 0.4 key d sleep 0.3 key Right \
+        sleep 0.3 key Down sleep 0.2 key Return sleep 0.3 key F5 sleep 0.5
+    record 1.2 "$work/levels.raw"
+    xdotool key F5 sleep 0.2
     check "loud, 440 Hz within 0.5%, each period the ramp's 32 steps in order; then silent" \
         "loud 440 in_order silent" "$(python3 - "$work/playing.raw" "$work/stopped.raw" <<'PY'
 import array, sys
@@ -128,6 +143,20 @@ print("loud" if max(map(abs, playing), default=0) > 8000 else "silent",
       "440" if abs(hertz - 440) <= 2.2 else "%.2f" % hertz,
       "in_order" if whole and not wrong else "%d_wrong" % wrong,
       "silent" if max(map(abs, stopped), default=0) < 64 else "sound")
+PY
+)"
+    check "at 4 bits the sine plays on the chip's levels: at most 16, each on one" "on_levels" \
+        "$(python3 - "$work/levels.raw" <<'PY'
+import array, collections, sys
+played = array.array("h", open(sys.argv[1], "rb").read())
+# A step holds its value for 1/32 of a period, some 3 frames: what a buffer dropped under load
+# or the fade-in left between steps is rare, and left out.
+counts = collections.Counter(played)
+steps = [v for v, n in counts.items() if n >= len(played) / 200]
+levels = [32 * round(level * 1000 / 15 - 500) for level in range(16)]
+off = [v for v in steps if min(abs(v - level) for level in levels) > 32]
+print("on_levels" if 12 <= len(steps) <= 16 and not off and len(played) > 24000
+      else "%d steps, %d off: %s" % (len(steps), len(off), sorted(steps)))
 PY
 )"
     stop_program

@@ -158,6 +158,34 @@ TEST(MemoryImage, EachFormatWritesAllWordsInItsWidthAndEncoding)
     }
 }
 
+// Chip levels by the trackers' rule: -.5 is 0, .5 the top, 0 the upper middle; packed, the
+// first of two samples is the high nibble.
+TEST(MemoryImage, ChipLevelsAndTheirPackingInEveryFormat)
+{
+    PatternTable table;
+    table.setCell(1, 2, " .5");
+    table.setCell(1, 3, "-.5");
+    table.setCell(1, 4, " .001");
+    table.setCell(2, 2, " .25");
+    const WordFormat levels8 {8, WordEncoding::Levels}, levels4 {4, WordEncoding::Levels};
+    const WordFormat packed {4, WordEncoding::Levels, true};
+    const std::tuple<std::string, std::string, long> cases[]
+        = {{memoryImageText(table, levels8, MemoryFormat::Readmemh, "w"), "@000\nFF\n00\n80\n80\n",
+               1058},
+            {memoryImageText(table, levels4, MemoryFormat::Coe, "w"), "F,\n0,\n8,\n8,\n", 1028},
+            {memoryImageText(table, packed, MemoryFormat::Readmemb, "w"), "@010\n10111000\n", 546},
+            {memoryImageText(table, packed, MemoryFormat::Mif, "w"), "WIDTH=8;\nDEPTH=512;", 520},
+            {cHeaderText(table, packed, "t", "w"),
+                "uint8_t t[32][16] = {\n    { /* line 1 */\n"
+                "        240u, 136u, 136u,",
+                139},
+            {intelHexText(table, packed), ":10000000F0888888", 33}};
+    for (const auto& [text, words, lines] : cases) {
+        EXPECT_NE(text.find(words), std::string::npos) << words << " in\n" << text.substr(0, 300);
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), lines) << words;
+    }
+}
+
 // A compile reads as bits, format, encoding and the two files: "16 0 0 ab".
 TEST(QuenferOptions, ReadsOptionsInEitherSpellingAndRefusesBadUse)
 {
@@ -175,7 +203,10 @@ TEST(QuenferOptions, ReadsOptionsInEitherSpellingAndRefusesBadUse)
             {{"--bits=1", "--format=dmw", "a", "b"}, "1 9 0 ab"},
             {{"--format=dmw", "--bits=9", "a", "b"}, "refused"},
             {{"--frames=0", "a", "b"}, "refused"}, {{"--frames", "33", "a", "b"}, "refused"},
-            {{"--line=0", "a", "b"}, "refused"}, {{"--line", "33", "a", "b"}, "refused"}};
+            {{"--line=0", "a", "b"}, "refused"}, {{"--line", "33", "a", "b"}, "refused"},
+            {{"--levels", "--unsigned", "--bits=4", "--pack", "a", "b"}, "4 0 2 ab"},
+            {{"--pack", "a", "b"}, "refused"}, {{"--bits=4", "--pack", "a", "b"}, "refused"},
+            {{"--bits=5", "--levels", "--pack", "a", "b"}, "refused"}};
     for (const auto& [arguments, expected] : cases) {
         const QuenferCommandLine line = parseQuenferArguments(arguments);
         const char* const actions[] = {"", "help", "version", "refused"};

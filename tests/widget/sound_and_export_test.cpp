@@ -3,6 +3,7 @@
 #include "platform/harmonics_view.h"
 #include "platform/sink_worker.h"
 #include "sound/chip_oscillator.h"
+#include "wave/harmonic_edit.h"
 
 #include <QAction>
 #include <QDir>
@@ -24,16 +25,19 @@ TEST_F(SoundAndExport, CtrlHShowsTheHarmonicsThatFollowEachChangeAndEscapeCloses
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view));
     EXPECT_NEAR(view->barLevels()[0], 2.11, 0.01);
-    EXPECT_EQ(view->barLevels()[1], HarmonicsView::kFloorDb);
+    EXPECT_EQ(view->barLevels()[1], kHarmonicScaleFloorDb);
     EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: none"));
-    // The bars stand in 16 slots of 15.6 pixels from x = 42 up from the plot's bottom at y = 160:
-    // near it the third one is drawn, the second (below the scale) is not.
+    // Near the plot's bottom the third bar is drawn, the second (below the scale) is not.
     const QImage shot = view->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(80, 150), QColor(0, 255, 0));
-    EXPECT_EQ(shot.pixelColor(65, 150), QColor(0, 64, 0));
+    const auto nearBottom = [view](int harmonic) {
+        const QRectF column = view->column(harmonic);
+        return QPointF(column.center().x(), column.bottom() - 3).toPoint();
+    };
+    EXPECT_EQ(shot.pixelColor(nearBottom(3)), QColor(0, 255, 0));
+    EXPECT_EQ(shot.pixelColor(nearBottom(2)), QColor(0, 64, 0));
     slider(0)->setLevel(0);
     EXPECT_EQ(view->offsetText(), QStringLiteral("Offset: -15.6 (-30.1 dB)"));
-    EXPECT_GT(view->barLevels()[1], HarmonicsView::kFloorDb);
+    EXPECT_GT(view->barLevels()[1], kHarmonicScaleFloorDb);
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_FALSE(view->isVisible());
 }

@@ -1,0 +1,64 @@
+#include "app/formula_command.h"
+
+#include "app/edit_history.h"
+#include "app/feature_context.h"
+#include "app/formula_dialog.h"
+#include "app/graph_menu.h"
+#include "app/line_writer.h"
+#include "app/window_action.h"
+#include "platform/user_messages.h"
+#include "wave/formula.h"
+
+#include <QAction>
+#include <vector>
+
+namespace ondulix {
+
+FormulaCommand::FormulaCommand(const FeatureContext& context)
+    : QObject(&context.window)
+    , m_window(context.window)
+    , m_samples(context.samples)
+    , m_lines(context.lines)
+    , m_history(context.history)
+    , m_lineWriter(context.lineWriter)
+    , m_messages(context.messages)
+{
+    setObjectName(QStringLiteral("formulaCommand"));
+    QAction* formula = addWindowAction(m_window, *this, QStringLiteral("Formula..."),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, [this] { openDialog(); });
+    formula->setObjectName(QStringLiteral("actFormula"));
+    context.menu.addSection({formula});
+}
+
+void FormulaCommand::openDialog()
+{
+    // One dialog for the session, so that it keeps the last formula and its settings.
+    if (!m_dialog)
+        m_dialog = new FormulaDialog(m_window, [this] { return apply(); });
+    m_dialog->openForEditing();
+}
+
+bool FormulaCommand::apply()
+{
+    const FormulaRequest request = m_dialog->request(m_lines.line());
+    const FormulaWaves waves = evaluateFormula(request);
+    if (const auto* refusal = std::get_if<std::string>(&waves)) {
+        m_messages.tell(QStringLiteral("The formula was not applied: %1")
+                            .arg(QString::fromStdString(*refusal)));
+        return false;
+    }
+    const auto& written = std::get<std::vector<Wave>>(waves);
+    if (!m_dialog->appliesToLines()) {
+        EditHistory::Action step(m_history, EditHistory::Kind::Own);
+        writeWave(written.front(), m_samples);
+        return true;
+    }
+    std::vector<LineWave> lines;
+    lines.reserve(written.size());
+    for (std::size_t k = 0; k < written.size(); ++k)
+        lines.push_back({request.fromLine + static_cast<int>(k), written[k]});
+    m_lineWriter.writeLines(lines);
+    return true;
+}
+
+} // namespace ondulix

@@ -2,6 +2,7 @@
 
 #include "app/change_signals.h"
 #include "app/feature_context.h"
+#include "app/played_depth.h"
 #include "app/wave_played.h"
 #include "pattern/line_paging.h"
 #include "pattern/sweep_lines.h"
@@ -29,6 +30,7 @@ TableSweep::TableSweep(const FeatureContext& context, ChipOscillator& oscillator
     , m_lines(context.lines)
     , m_changes(context.changes)
     , m_messages(context.messages)
+    , m_depth(context.depth)
     , m_oscillator(oscillator)
 {
     m_watch.setInterval(kWatchMilliseconds);
@@ -37,6 +39,7 @@ TableSweep::TableSweep(const FeatureContext& context, ChipOscillator& oscillator
     connect(&context.changes, &ChangeSignals::linePaged, this, &TableSweep::follow);
     connect(&context.changes, &ChangeSignals::tableWritten, this, &TableSweep::follow);
     connect(&context.changes, &ChangeSignals::csvOpened, this, &TableSweep::follow);
+    connect(&context.depth, &PlayedDepth::changed, this, &TableSweep::follow);
 }
 
 QAction* TableSweep::createTimeMenu(QWidget& window)
@@ -93,7 +96,7 @@ bool TableSweep::publish()
     TableSteps steps;
     steps.count = lines.count;
     for (int i = 0; i < lines.count; ++i) {
-        steps.wave[i] = wavePlayed(lines.wave[i]);
+        steps.wave[i] = wavePlayed(lines.wave[i], m_depth.bits());
         steps.line[i] = static_cast<std::uint8_t>(lines.line[i]);
     }
     m_oscillator.publishTable(steps);

@@ -12,6 +12,7 @@ class ChangeSignals;
 class ChipOscillator;
 class LineSelector;
 class MessageSink;
+class PlayedDepth;
 class PatternTable;
 class SampleSet;
 struct FeatureContext;
@@ -46,6 +47,7 @@ private:
     const LineSelector& m_lines;
     ChangeSignals& m_changes;
     MessageSink& m_messages;
+    const PlayedDepth& m_depth;
     ChipOscillator& m_oscillator;
     QTimer m_watch; // asks which line plays, while a sweep sounds
     int m_shownLine = 0;

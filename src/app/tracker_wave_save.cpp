@@ -38,7 +38,7 @@ QAction* entryAfter(QMenu& menu, const QString& text)
     const auto found = std::find_if(
         entries.begin(), entries.end(), [&text](const QAction* e) { return e->text() == text; });
     return found == entries.end() || std::next(found) == entries.end() ? nullptr
-                                                                      : *std::next(found);
+                                                                       : *std::next(found);
 }
 
 } // namespace

@@ -26,7 +26,8 @@ FileQuestion importQuestion(const QString& folder)
     question.mode = FileQuestion::Mode::Open;
     question.title = QStringLiteral("Import");
     question.filters = {
-        {QStringLiteral("Audio and wavetables (*.wav *.wave *.aif *.aiff *.flac *.ogg *.opus *.wt)"),
+        {QStringLiteral(
+             "Audio and wavetables (*.wav *.wave *.aif *.aiff *.flac *.ogg *.opus *.wt)"),
             {}},
         {QStringLiteral("Tracker waves (*.fuw *.dmw)"), {}},
         {QStringLiteral("All files (*)"), {}},

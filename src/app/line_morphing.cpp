@@ -55,8 +55,8 @@ void LineMorphing::morph()
     const MorphPlan plan
         = planMorph(m_table, current, m_dialog->fromLine(), m_dialog->toLine(), m_dialog->kind());
     if (!plan.refusal.empty()) {
-        m_messages.tell(QStringLiteral("Nothing was morphed. %1")
-                            .arg(QString::fromStdString(plan.refusal)));
+        m_messages.tell(
+            QStringLiteral("Nothing was morphed. %1").arg(QString::fromStdString(plan.refusal)));
         return;
     }
     m_writer.writeLines(plan.writes);

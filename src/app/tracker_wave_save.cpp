@@ -31,14 +31,15 @@ FileQuestion saveQuestion(const QString& folder)
     return question;
 }
 
-// The entry of the graph's menu that the new one follows; nothing puts it at the end.
+// The entry after `text` in the graph's menu, for the new one to go before; none (the end)
+// when `text` is the last entry or missing.
 QAction* entryAfter(QMenu& menu, const QString& text)
 {
     const QList<QAction*> entries = menu.actions();
     const auto found = std::find_if(
         entries.begin(), entries.end(), [&text](const QAction* e) { return e->text() == text; });
     return found == entries.end() || std::next(found) == entries.end() ? nullptr
-                                                                      : *std::next(found);
+                                                                       : *std::next(found);
 }
 
 } // namespace

@@ -85,8 +85,8 @@ void TableOverviewView::setPlaying(int line)
 
 void TableOverviewView::describe()
 {
-    QString text = QStringLiteral("All 32 lines of the pattern table; line %1 is current.")
-                       .arg(m_current);
+    QString text
+        = QStringLiteral("All 32 lines of the pattern table; line %1 is current.").arg(m_current);
     if (m_playing != 0)
         text += QStringLiteral(" The sweep plays line %1.").arg(m_playing);
     setAccessibleDescription(text);
@@ -133,8 +133,8 @@ void TableOverviewView::paintEvent(QPaintEvent*)
 void TableOverviewView::keyPressEvent(QKeyEvent* event)
 {
     const bool alt = event->modifiers() == Qt::AltModifier;
-    const bool plain = event->modifiers() == Qt::NoModifier
-        || event->modifiers() == Qt::KeypadModifier;
+    const bool plain
+        = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
     switch (event->key()) {
     case Qt::Key_Escape:
         close();

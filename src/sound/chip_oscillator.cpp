@@ -62,8 +62,8 @@ const WaveSteps& ChipOscillator::stepsPlayed(const TableSteps* table, bool perio
         return m_wave.latest();
     }
     if (periodStarts) {
-        const SweepSchedule schedule(table->count,
-            m_sweepMilliseconds.load(std::memory_order_relaxed) / 1000.0, kFrameRate);
+        const SweepSchedule schedule(
+            table->count, m_sweepMilliseconds.load(std::memory_order_relaxed) / 1000.0, kFrameRate);
         m_sweepIndex = schedule.indexAt(m_sweepFrames);
     }
     // A table published with fewer lines than the index held plays its last until the period ends.

@@ -88,7 +88,8 @@ TEST(ChipOscillator, FadesInAndOutWithoutAClick)
 // A sweep of two lines, +400 and -400 throughout, over 0.5 s (24000 frames) each way: the second
 // line starts with the first period after the sweep's midpoint, the first again after the
 // midpoint on the way back, and never inside a period, whose frame j has its phase j x step
-// below one step. The line played is reported by its number in the table.
+// below one step. The line played is reported by its number in the table. A sweep started again
+// starts from the first line.
 TEST(ChipOscillator, ASweepChangesLinesOnlyWhereAPeriodStarts)
 {
     for (const double pitch : {1500.0, 440.0}) {
@@ -120,6 +121,9 @@ TEST(ChipOscillator, ASweepChangesLinesOnlyWhereAPeriodStarts)
         const double period = 48000 / pitch + 1; // in whole frames, at most
         EXPECT_TRUE(switches[0] > 12000 && switches[0] <= 12000 + period) << switches[0];
         EXPECT_TRUE(switches[1] >= 36000 && switches[1] < 36000 + period) << switches[1];
+        render(oscillator, 12000); // back on line 9
+        oscillator.startSweep();
+        EXPECT_GT(render(oscillator, 200).back(), 0) << "a new sweep starts on the first line";
     }
 }
 

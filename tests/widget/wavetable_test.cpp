@@ -44,13 +44,16 @@ protected:
     void fromMenu(TableOverviewView* view, int at, const QString& text)
     {
         const Waterfall waterfall(view->width(), view->height());
-        QTest::mousePress(view, Qt::RightButton, {}, QPoint(20, qRound(waterfall.baseline(at))));
+        const QPoint point(20, qRound(waterfall.baseline(at)));
+        QTest::mousePress(view, Qt::RightButton, {}, point);
         auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuTableLine"));
         for (QAction* action : menu->actions()) {
             if (action->text().startsWith(text) && action->isEnabled())
                 action->trigger();
         }
         menu->close();
+        // Released, so that no later test's press comes with the right button still held.
+        QTest::mouseRelease(view, Qt::RightButton, {}, point);
     }
 };
 

@@ -84,6 +84,4 @@ TEST(LineWaves, ALineHoldsASoundOnlyWhenASampleIsNotZero)
     EXPECT_FALSE(holdsSound(table, 5));
     EXPECT_TRUE(holdsSound(table, 12));
     EXPECT_EQ(lastLineWithSound(table), 12);
-    EXPECT_EQ(table.cell(12, kFirstSampleRow + 31), "-0.001");
-    EXPECT_EQ(lineWave(table, 12), quiet);
 }

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # The built program in a real X server, one case per road a user takes: what the window shows
 # at scale 1, and on a high-DPI screen at scale 2, and that a drag draws at any scale; the
-# editing keys and a formula on a file named on the command line; the preview, at full depth and
-# at a chip's, and the sweep heard for real through a PulseAudio server of its own; and a
-# recording imported through the import's own dialog.
+# editing keys on a file named on the command line; a morph saved through the real file dialog;
+# and the preview and the sweep heard for real through a PulseAudio server of its own.
 set -euo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
@@ -163,6 +162,24 @@ PY
     stop_program
 }
 
+# Ctrl+Shift+M and Enter fill lines 2 and 3 between line 1 (all 300) and line 4 (all -300) by
+# crossfade; Ctrl+S saves the table through the real file dialog, and the file is read back.
+case_morph_keys() {
+    table_line() { printf '%2d' "$1"; for _ in $(seq 32); do printf ',%s' "$2"; done; printf '\r\n'; }
+    { table_line 1 .3; table_line 2 0; table_line 3 0; table_line 4 -.3; } >"$work/keys.csv"
+    start_program 1 "$work/keys.csv"
+    xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+shift+M
+    wait_for_window "^Morph lines" >/dev/null
+    xdotool key Return windowfocus --sync "$window" key --clearmodifiers ctrl+s
+    wait_for_window "^Save" >/dev/null
+    xdotool key ctrl+a type "$work/morphed.csv"
+    xdotool key Return
+    poll test -s "$work/morphed.csv"
+    check "lines 2 and 3 morphed and saved" "2, .1, .1 3,-.1,-.1" \
+        "$(sed -n 2,3p "$work/morphed.csv" 2>/dev/null | cut -d, -f1-3 | xargs)"
+    stop_program
+}
+
 # Shift+F5 sweeps between a sine in line 1 and a square in line 2 (2 s each way): the recording
 # holds stretches of each, told apart by their shape. In a square nearly every frame stands at the
 # peak level of its 10 ms; in a 32-step sine only the 6 steps nearest its peaks do.
@@ -224,6 +241,7 @@ PY
 case_window_at_scale 1
 case_window_at_scale 2
 case_editing_keys
+case_morph_keys
 case_preview_heard
 case_sweep_heard
 case_import_recording

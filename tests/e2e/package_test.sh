@@ -98,13 +98,9 @@ exec_line=$(entry_value Exec)
 holds "entry starts the installed program" test -x "$root/usr/bin/${exec_line%% *}"
 holds "entry's icon is in the theme" test -f "$root/usr/share/icons/hicolor/48x48/apps/$(entry_value Icon).png"
 
-# The packaged program starts and keeps running until it is stopped.
-status=0
-(cd "$work" && QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/ondulix" >/dev/null 2>&1) || status=$?
-check "installed program runs until stopped" 124 "$status"
-
-# The installed program finds its sound plugin where the package puts it: F5 in a real X server
-# maps it (without a sound server the program then says there is no output, which is enough).
+# The installed program starts in a real X server and finds its sound plugin where the package
+# puts it: F5 maps it (without a sound server the program then says there is no output, which is
+# enough).
 start_x_server 800x700
 (cd "$work" && PULSE_SERVER=unix:/nonexistent/pulse.socket exec "$root/usr/bin/ondulix") &
 app_pid=$!

@@ -76,7 +76,7 @@ case_editing_keys() {
         "ABC"$'\t'" .1"$'\t'" .2"$'\t'"-.3$(zeros 29 $'\t'' 0')"
     # Ctrl+Shift+F opens the formula with its text selected: typing replaces it, Enter applies.
     key ctrl+shift+f
-    wait_for_window "^Formula$" >/dev/null
+    focus_window "^Formula$"
     xdotool type --delay 30 "x < 0.5 ? 1 : -1"; key Return
     xdotool windowfocus --sync "$window" # no window manager here gives it back
     local square="ABC$(zeros 16 $'\t'' .5')$(zeros 16 $'\t''-.5')" seen
@@ -169,9 +169,9 @@ case_morph_keys() {
     { table_line 1 .3; table_line 2 0; table_line 3 0; table_line 4 -.3; } >"$work/keys.csv"
     start_program 1 "$work/keys.csv"
     xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+shift+M
-    wait_for_window "^Morph lines" >/dev/null
+    focus_window "^Morph lines"
     xdotool key Return windowfocus --sync "$window" key --clearmodifiers ctrl+s
-    wait_for_window "^Save" >/dev/null
+    focus_window "^Save"
     xdotool key ctrl+a type "$work/morphed.csv"
     xdotool key Return
     poll test -s "$work/morphed.csv"
@@ -219,7 +219,7 @@ case_import_recording() {
     start_program 1
     answer() { # keys, the dialog's title, the file to name in it; returns once it has closed
         xdotool windowfocus --sync "$window" key --clearmodifiers "$1"
-        wait_for_window "^$2\$" >/dev/null
+        focus_window "^$2\$"
         xdotool type --delay 10 "$3" && xdotool key Return
         for _ in $(seq 100); do xdotool search --onlyvisible --name "^$2\$" >/dev/null || break; sleep 0.1; done
     }

@@ -19,6 +19,11 @@ wait_for_window() {
     timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep . ||
         { echo "FAIL: no window '$1' appeared" >&2; exit 1; }
 }
+# A dialog takes the keys only once it has the focus, which a loaded machine may give it late
+# after it shows: keys typed before then would go to the window it blocks, and be lost.
+focus_window() {
+    xdotool windowfocus --sync "$(wait_for_window "$1")"
+}
 
 fail=0
 check() { # description, expected, actual

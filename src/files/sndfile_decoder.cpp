@@ -1,6 +1,7 @@
 #include "files/sndfile_decoder.h"
 
 #include "files/sndfile_library.h"
+#include "files/sndfile_memory.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,80 +9,6 @@
 namespace ondulix {
 
 namespace {
-
-// libsndfile reads the bytes already in memory through these: the import reads a file whole,
-// under its size limit, before it knows whether the file is audio.
-struct ByteSource
-{
-    Bytes bytes;
-    sf_count_t position = 0;
-};
-
-ByteSource& sourceOf(void* user)
-{
-    return *static_cast<ByteSource*>(user);
-}
-
-sf_count_t sourceLength(void* user)
-{
-    return static_cast<sf_count_t>(sourceOf(user).bytes.size());
-}
-
-sf_count_t sourceSeek(sf_count_t offset, int whence, void* user)
-{
-    ByteSource& source = sourceOf(user);
-    const sf_count_t base = whence == SEEK_CUR ? source.position
-        : whence == SEEK_END                   ? static_cast<sf_count_t>(source.bytes.size())
-                                               : 0;
-    if (base + offset < 0)
-        return -1;
-    source.position = base + offset;
-    return source.position;
-}
-
-sf_count_t sourceRead(void* to, sf_count_t count, void* user)
-{
-    ByteSource& source = sourceOf(user);
-    const auto size = static_cast<sf_count_t>(source.bytes.size());
-    const sf_count_t taken = std::clamp<sf_count_t>(size - source.position, 0, count);
-    if (taken > 0)
-        std::memcpy(to, source.bytes.data() + source.position, static_cast<std::size_t>(taken));
-    source.position += taken;
-    return taken;
-}
-
-sf_count_t sourceWrite(const void*, sf_count_t, void*)
-{
-    return 0;
-}
-
-sf_count_t sourceTell(void* user)
-{
-    return sourceOf(user).position;
-}
-
-// An open libsndfile handle, closed on every way out.
-class OpenSound
-{
-public:
-    OpenSound(const SndfileFunctions& sf, SNDFILE* file)
-        : m_sf(sf)
-        , m_file(file)
-    { }
-    ~OpenSound()
-    {
-        if (m_file != nullptr)
-            m_sf.sf_close(m_file);
-    }
-    OpenSound(const OpenSound&) = delete;
-    OpenSound& operator=(const OpenSound&) = delete;
-
-    SNDFILE* get() const { return m_file; }
-
-private:
-    const SndfileFunctions& m_sf;
-    SNDFILE* m_file;
-};
 
 // The data of the first chunk `id` that libsndfile shows, if it shows one.
 std::optional<std::vector<std::uint8_t>> shownChunk(
@@ -142,10 +69,10 @@ ReadResult<DecodedAudio> decodeWithSndfile(Bytes file)
     if (!library.failure.empty())
         return Refusal {library.failure};
     const SndfileFunctions& sf = library.functions;
-    SF_VIRTUAL_IO io {sourceLength, sourceSeek, sourceRead, sourceWrite, sourceTell};
-    ByteSource source {file};
+    SF_VIRTUAL_IO io = SndfileMemory::io();
+    SndfileMemory source(file);
     SF_INFO info {};
-    OpenSound sound(sf, sf.sf_open_virtual(&io, SFM_READ, &info, &source));
+    SndfileHandle sound(sf, sf.sf_open_virtual(&io, SFM_READ, &info, &source));
     if (sound.get() == nullptr)
         return Refusal {"not audio (" + libraryReason(sf.sf_strerror(nullptr)) + ")"};
     if (info.channels < 1)

@@ -219,20 +219,27 @@ case_import_recording() {
     sox -n -r 48000 "$work/square.wav" synth 2 square 220 fade t 2
     sox -m "$work/sine.wav" "$work/square.wav" "$work/tone.flac"
     start_program 1
+    shown() { xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | xargs || true; }
     answer() { # keys, the dialog's title, the file to name in it; returns once it has closed
-        xdotool windowfocus --sync "$window" key --clearmodifiers "$1"
-        focus_window "^$2\$"
-        xdotool type --delay 10 "$3"
+        local dialog=""
+        # The keys once more when no dialog comes: they may reach a window still busy with the
+        # last one's work.
+        for _ in $(seq 3); do
+            xdotool windowfocus --sync "$window" key --clearmodifiers "$1" || true
+            dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1 || true)
+            [[ -z $dialog ]] || break
+        done
+        [[ -n $dialog ]] || { echo "FAIL: no window '$2' after $1; the visible windows: $(shown)"; fail=1; return 0; }
+        xdotool windowfocus --sync "$dialog" type --delay 10 "$3"
         # Return once more while the dialog stays: the first may only close the list of names
         # that completes what was typed.
-        local dialog
         for _ in $(seq 5); do
             dialog=$(xdotool search --onlyvisible --name "^$2\$" | head -n 1 || true)
             [[ -n $dialog ]] || return 0
             xdotool windowfocus --sync "$dialog" key Return || true
             for _ in $(seq 30); do xdotool search --onlyvisible --name "^$2\$" >/dev/null || return 0; sleep 0.1; done
         done
-        echo "FAIL: '$2' stays open; the visible windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | xargs || true)"
+        echo "FAIL: '$2' stays open; the visible windows: $(shown)"
         fail=1
     }
     answer ctrl+shift+o Import "$work/tone.flac"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/feature_context.h"
-#include "app/frmondulix.h"
+#include "app/editor/feature_context.h"
+#include "app/window/frmondulix.h"
 #include "platform/preset_button.h"
 
 #include <QTest>

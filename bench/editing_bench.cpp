@@ -1,6 +1,6 @@
 #include "active_window.h"
-#include "app/change_signals.h"
-#include "app/frmondulix.h"
+#include "app/editor/change_signals.h"
+#include "app/window/frmondulix.h"
 #include "platform/graph_box.h"
 #include "platform/preset_button.h"
 

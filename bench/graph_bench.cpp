@@ -1,5 +1,5 @@
-#include "app/feature_context.h"
-#include "app/frmondulix.h"
+#include "app/editor/feature_context.h"
+#include "app/window/frmondulix.h"
 #include "platform/graph_box.h"
 #include "platform/upward_scroll_bar.h"
 #include "wave/graph.h"

@@ -1,5 +1,5 @@
 #include "active_window.h"
-#include "app/frmondulix.h"
+#include "app/window/frmondulix.h"
 #include "pattern/edit_steps.h"
 #include "platform/preset_button.h"
 

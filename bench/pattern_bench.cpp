@@ -1,5 +1,5 @@
-#include "app/feature_context.h"
-#include "app/frmondulix.h"
+#include "app/editor/feature_context.h"
+#include "app/window/frmondulix.h"
 #include "pattern/clipboard_text.h"
 #include "pattern/pattern_line.h"
 #include "platform/upward_scroll_bar.h"

@@ -1,6 +1,6 @@
 #include "app/application_setup.h"
 
-#include "app/control_layout.h"
+#include "app/window/control_layout.h"
 #include "platform/accessible_controls.h"
 
 #include <QApplication>

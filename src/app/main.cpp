@@ -1,6 +1,6 @@
 #include "app/application_setup.h"
 #include "app/command_line.h"
-#include "app/frmondulix.h"
+#include "app/window/frmondulix.h"
 
 #include <QApplication>
 #include <QScreen>

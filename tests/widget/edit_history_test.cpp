@@ -1,6 +1,6 @@
-#include "app/change_signals.h"
 #include "app/command_line.h"
-#include "app/line_writer.h"
+#include "app/editor/change_signals.h"
+#include "app/editor/line_writer.h"
 #include "pattern/line_waves.h"
 #include "widget/window_fixture.h"
 

@@ -1,5 +1,5 @@
-#include "app/edit_history.h"
-#include "app/played_depth.h"
+#include "app/editor/edit_history.h"
+#include "app/editor/played_depth.h"
 #include "pattern/line_waves.h"
 #include "platform/harmonics_view.h"
 #include "wave/chip_depth.h"

@@ -1,8 +1,8 @@
-#include "app/edit_history.h"
-#include "app/line_writer.h"
+#include "app/editor/edit_history.h"
+#include "app/editor/line_writer.h"
+#include "app/features/morph_dialog.h"
 #include "pattern/line_paging.h"
 #include "pattern/line_waves.h"
-#include "platform/morph_dialog.h"
 #include "platform/table_overview_view.h"
 #include "widget/window_fixture.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/feature_context.h"
-#include "app/frmondulix.h"
-#include "app/graph_menu.h"
+#include "app/editor/feature_context.h"
+#include "app/editor/graph_menu.h"
+#include "app/window/frmondulix.h"
 #include "platform/file_chooser.h"
 #include "platform/graph_box.h"
 #include "platform/preset_button.h"

@@ -1,8 +1,8 @@
-#include "app/wavetable_export.h"
+#include "app/features/wavetable_export.h"
 
-#include "app/feature_context.h"
-#include "app/graph_menu.h"
-#include "app/window_action.h"
+#include "app/editor/feature_context.h"
+#include "app/editor/graph_menu.h"
+#include "app/editor/window_action.h"
 #include "platform/atomic_save.h"
 #include "platform/file_chooser.h"
 #include "platform/user_messages.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/control_layout.h"
+#include "app/window/control_layout.h"
 #include "wave/presets.h"
 
 #include <QPolygonF>

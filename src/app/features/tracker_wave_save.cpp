@@ -1,7 +1,7 @@
-#include "app/tracker_wave_save.h"
+#include "app/features/tracker_wave_save.h"
 
-#include "app/feature_context.h"
-#include "app/graph_menu.h"
+#include "app/editor/feature_context.h"
+#include "app/editor/graph_menu.h"
 #include "platform/atomic_save.h"
 #include "platform/file_chooser.h"
 #include "platform/user_messages.h"

@@ -1,4 +1,4 @@
-#include "app/compiler_commands.h"
+#include "app/window/compiler_commands.h"
 
 #include "files/atomic_file.h"
 #include "files/compiler_command.h"

@@ -1,4 +1,4 @@
-#include "app/tool_window_placement.h"
+#include "app/editor/tool_window_placement.h"
 
 #include <QRect>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "app/csv_commands.h"
+#include "app/window/csv_commands.h"
 
 #include "files/csv_reader.h"
 #include "files/csv_writer.h"

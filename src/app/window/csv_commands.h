@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_services.h"
+#include "app/window/file_services.h"
 #include "pattern/pattern_table.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
-#include "app/edit_history.h"
+#include "app/editor/edit_history.h"
 
-#include "app/change_signals.h"
-#include "app/gesture_counter.h"
+#include "app/editor/change_signals.h"
+#include "app/editor/gesture_counter.h"
 
 #include <QUndoCommand>
 

@@ -1,11 +1,11 @@
-#include "app/line_morphing.h"
+#include "app/features/line_morphing.h"
 
-#include "app/feature_context.h"
-#include "app/graph_menu.h"
-#include "app/line_writer.h"
-#include "app/window_action.h"
+#include "app/editor/feature_context.h"
+#include "app/editor/graph_menu.h"
+#include "app/editor/line_writer.h"
+#include "app/editor/window_action.h"
+#include "app/features/morph_dialog.h"
 #include "pattern/line_morph.h"
-#include "platform/morph_dialog.h"
 #include "platform/user_messages.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "app/control_layout.h"
+#include "app/window/control_layout.h"
 
 namespace ondulix::layout {
 

@@ -1,4 +1,4 @@
-#include "platform/morph_dialog.h"
+#include "app/features/morph_dialog.h"
 
 #include "pattern/pattern_table.h"
 

@@ -1,4 +1,4 @@
-#include "app/graph_menu.h"
+#include "app/editor/graph_menu.h"
 
 #include "platform/graph_box.h"
 

@@ -1,4 +1,4 @@
-#include "app/formula_dialog.h"
+#include "app/features/formula_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -1,10 +1,10 @@
-#include "app/chip_depth_actions.h"
+#include "app/features/chip_depth_actions.h"
 
-#include "app/edit_history.h"
-#include "app/feature_context.h"
-#include "app/graph_menu.h"
-#include "app/played_depth.h"
-#include "app/window_action.h"
+#include "app/editor/edit_history.h"
+#include "app/editor/feature_context.h"
+#include "app/editor/graph_menu.h"
+#include "app/editor/played_depth.h"
+#include "app/editor/window_action.h"
 #include "platform/user_messages.h"
 #include "wave/chip_depth.h"
 

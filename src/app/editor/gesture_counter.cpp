@@ -1,4 +1,4 @@
-#include "app/gesture_counter.h"
+#include "app/editor/gesture_counter.h"
 
 #include <QApplication>
 #include <QFocusEvent>

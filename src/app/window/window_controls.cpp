@@ -1,7 +1,7 @@
 // The window's controls as laid out: places, captions, fonts, pictures and the tab order.
-#include "app/control_layout.h"
-#include "app/frmondulix.h"
-#include "app/preset_buttons.h"
+#include "app/window/control_layout.h"
+#include "app/window/frmondulix.h"
+#include "app/window/preset_buttons.h"
 #include "platform/graph_box.h"
 #include "platform/pictures.h"
 #include "platform/preset_button.h"

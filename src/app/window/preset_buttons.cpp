@@ -1,4 +1,4 @@
-#include "app/preset_buttons.h"
+#include "app/window/preset_buttons.h"
 
 #include "platform/preset_outlines.h"
 

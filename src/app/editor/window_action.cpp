@@ -1,4 +1,4 @@
-#include "app/window_action.h"
+#include "app/editor/window_action.h"
 
 #include <QAction>
 #include <QWidget>

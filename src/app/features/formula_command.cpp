@@ -1,11 +1,11 @@
-#include "app/formula_command.h"
+#include "app/features/formula_command.h"
 
-#include "app/edit_history.h"
-#include "app/feature_context.h"
-#include "app/formula_dialog.h"
-#include "app/graph_menu.h"
-#include "app/line_writer.h"
-#include "app/window_action.h"
+#include "app/editor/edit_history.h"
+#include "app/editor/feature_context.h"
+#include "app/editor/graph_menu.h"
+#include "app/editor/line_writer.h"
+#include "app/editor/window_action.h"
+#include "app/features/formula_dialog.h"
 #include "platform/user_messages.h"
 #include "wave/formula.h"
 

@@ -1,6 +1,6 @@
-#include "app/line_writer.h"
+#include "app/editor/line_writer.h"
 
-#include "app/edit_history.h"
+#include "app/editor/edit_history.h"
 #include "pattern/pattern_line.h"
 
 namespace ondulix {

@@ -1,5 +1,5 @@
 #include "active_window.h"
-#include "app/editor/change_signals.h"
+#include "app/editor/editor.h"
 #include "app/window/frmondulix.h"
 #include "platform/graph_box.h"
 #include "platform/preset_button.h"
@@ -41,8 +41,8 @@ void BM_PointerMoveThatChangesASample(benchmark::State& state)
     const QPoint corner = graph->contentsRect().topLeft();
     const QPoint heights[] = {corner + QPoint(100, 40), corner + QPoint(100, 200)};
     long changes = 0;
-    QObject::connect(&window->features().changes, &ChangeSignals::sampleChanged, window.get(),
-        [&changes] { ++changes; });
+    QObject::connect(&window->features().editor.changes(), &ChangeSignals::sampleChanged,
+        window.get(), [&changes] { ++changes; });
     QTest::mousePress(graph, Qt::LeftButton, {}, heights[0]);
     int next = 0;
     for (auto _ : state) {

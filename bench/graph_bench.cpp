@@ -1,3 +1,4 @@
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/window/frmondulix.h"
 #include "platform/graph_box.h"
@@ -57,7 +58,7 @@ void BM_ThirtyTwoSliderWrites(benchmark::State& state)
     for (auto _ : state) {
         level = level == 100 ? -100 : 100;
         for (int i = 0; i < 32; ++i)
-            window.features().samples.setSample(i, level);
+            window.features().editor.samples().setSample(i, level);
     }
     state.SetItemsProcessed(state.iterations() * 32);
 }

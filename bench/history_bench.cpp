@@ -24,7 +24,7 @@ void BM_UndoThenRedoAPresetStep(benchmark::State& state)
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     }
-    state.counters["steps"] = window->features().history.steps().count();
+    state.counters["steps"] = window->features().editor.history().steps();
 }
 BENCHMARK(BM_UndoThenRedoAPresetStep)->Unit(benchmark::kMicrosecond);
 
@@ -42,7 +42,7 @@ void BM_PasteThirtyTwoValues(benchmark::State& state)
         state.ResumeTiming();
         QTest::keyClick(window.get(), Qt::Key_V, Qt::ControlModifier);
     }
-    if (window->features().samples.sample(31) != (next == 1 ? 123 : -321))
+    if (window->features().editor.samples().sample(31) != (next == 1 ? 123 : -321))
         state.SkipWithError("the paste did not land");
 }
 BENCHMARK(BM_PasteThirtyTwoValues)->Unit(benchmark::kMicrosecond);

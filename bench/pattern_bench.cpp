@@ -1,6 +1,8 @@
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/window/frmondulix.h"
 #include "pattern/clipboard_text.h"
+#include "pattern/line_waves.h"
 #include "pattern/pattern_line.h"
 #include "platform/upward_scroll_bar.h"
 #include "wave/number_text.h"
@@ -33,7 +35,10 @@ void fillOppositeLines(PatternTable& table)
 void BM_PageBetweenDifferingLines(benchmark::State& state)
 {
     frmOndulix window;
-    fillOppositeLines(window.features().table);
+    PatternTable opposite;
+    fillOppositeLines(opposite);
+    const LineWrite lines[] = {{1, lineWave(opposite, 1)}, {2, lineWave(opposite, 2)}};
+    window.features().editor.writeLines(lines);
     auto* selector = window.findChild<UpwardScrollBar*>(QStringLiteral("VScroll1"));
     int line = 1;
     for (auto _ : state) {

@@ -147,18 +147,14 @@ void EditSteps::collectCells(EditStep& step)
 
 void EditSteps::add(EditStep& step)
 {
-    if (m_done < m_steps.size()) {
+    // A new action replaces the steps undone before it.
+    if (m_done < m_steps.size())
         m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_done), m_steps.end());
-        if (m_observer)
-            m_observer->redoStepsDropped();
-    }
     if (m_done > 0 && canMerge(m_steps.back(), step)) {
         merge(m_steps.back(), step);
         if (m_steps.back().isEmpty()) {
             m_steps.pop_back();
             --m_done;
-            if (m_observer)
-                m_observer->lastStepRemoved();
         }
         return;
     }
@@ -168,8 +164,6 @@ void EditSteps::add(EditStep& step)
         m_steps.pop_front();
         --m_done;
     }
-    if (m_observer)
-        m_observer->stepAdded();
 }
 
 void EditSteps::restore(const EditStep& step, bool before)

@@ -47,14 +47,11 @@ struct EditStep
     bool isEmpty() const { return samples.empty() && cells.empty() && !pages(); }
 };
 
-// Told of every change to the steps, so a copy of the list (Qt's undo stack) can follow it.
+// Told when an action or an undo step has ended, so that the editor can tell whoever follows it.
 class EditObserver
 {
 public:
     virtual ~EditObserver() = default;
-    virtual void redoStepsDropped() = 0; // a new action replaced the steps undone before it
-    virtual void stepAdded() = 0; // after the oldest step went, when the limit was reached
-    virtual void lastStepRemoved() = 0; // a merge left nothing of it
     // After every action that was recorded, and every undo or redo of a step.
     virtual void actionEnded(bool tableWritten) = 0;
 };

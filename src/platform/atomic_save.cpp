@@ -2,6 +2,7 @@
 
 #include "files/atomic_file.h"
 #include "platform/native_path.h"
+#include "platform/user_messages.h"
 
 namespace ondulix {
 
@@ -12,6 +13,14 @@ std::optional<QString> saveAtomically(const QString& path, const QByteArray& byt
     if (!failure)
         return std::nullopt;
     return fromNativeText(*failure);
+}
+
+bool saveTellingFailure(const QString& path, const QByteArray& bytes, MessageSink& messages)
+{
+    const std::optional<QString> failure = saveAtomically(path, bytes);
+    if (failure)
+        messages.tell(QStringLiteral("Could not save \"%1\": %2.").arg(path, *failure));
+    return !failure;
 }
 
 } // namespace ondulix

@@ -11,4 +11,9 @@ namespace ondulix {
 // failed (a read-only folder, a folder in the file's place, a full disk), nothing on success.
 std::optional<QString> saveAtomically(const QString& path, const QByteArray& bytes);
 
+class MessageSink;
+
+// saveAtomically, and on a failure the user is told which file and why. Whether it saved.
+bool saveTellingFailure(const QString& path, const QByteArray& bytes, MessageSink& messages);
+
 } // namespace ondulix

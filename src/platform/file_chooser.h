@@ -35,6 +35,27 @@ struct FileQuestion
     bool confirmOverwrite = true;
 };
 
+// A question for a file to write in `folder`. The first filter is the default: a name typed
+// without an ending takes the selected filter's.
+inline FileQuestion saveQuestion(
+    const QString& title, QList<NameFilter> filters, const QString& folder)
+{
+    FileQuestion question;
+    question.mode = FileQuestion::Mode::Save;
+    question.title = title;
+    question.filters = std::move(filters);
+    question.defaultSuffix
+        = question.filters.isEmpty() ? QString() : question.filters.front().suffix;
+    question.folder = folder;
+    return question;
+}
+
+// Whether a file's name ends in "." and `suffix`, in any case: the format it asks for.
+inline bool hasSuffix(const QString& path, const QString& suffix)
+{
+    return path.endsWith(QChar(u'.') + suffix, Qt::CaseInsensitive);
+}
+
 // Where the program asks the user for a file: the window's shared dialog CD1 and every
 // feature's own dialog alike. Tests answer through a chooser of their own.
 class FileChooser

@@ -8,23 +8,22 @@
 namespace ondulix {
 
 // The line selector as the window holds it: the scroll bar's value is the line and the label
-// beside it shows the number. Both are reached through the window's members, which exist only
-// once the controls are built.
+// beside it shows the number. Made once both controls exist.
 class ScrollBarLineSelector : public LineSelector
 {
 public:
-    ScrollBarLineSelector(UpwardScrollBar* const& bar, QLabel* const& label)
+    ScrollBarLineSelector(UpwardScrollBar& bar, QLabel& label)
         : m_bar(bar)
         , m_label(label)
     { }
 
-    int line() const override { return m_bar->level(); }
-    void setLine(int line) override { m_bar->setLevel(line); }
-    void showLineNumber(int line) override { m_label->setText(QString::number(line)); }
+    int line() const override { return m_bar.level(); }
+    void setLine(int line) override { m_bar.setLevel(line); }
+    void showLineNumber(int line) override { m_label.setText(QString::number(line)); }
 
 private:
-    UpwardScrollBar* const& m_bar;
-    QLabel* const& m_label;
+    UpwardScrollBar& m_bar;
+    QLabel& m_label;
 };
 
 } // namespace ondulix

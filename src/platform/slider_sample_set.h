@@ -8,6 +8,7 @@
 namespace ondulix {
 
 // The sample set as the window holds it: one value per sample slider, with no copy elsewhere.
+// Made once the sliders exist.
 class SliderSampleSet : public SampleSet
 {
 public:
@@ -21,7 +22,7 @@ public:
     void setSample(int index, int value) override { m_sliders.at(index)->setLevel(value); }
 
 private:
-    const Sliders& m_sliders;
+    Sliders m_sliders;
 };
 
 } // namespace ondulix

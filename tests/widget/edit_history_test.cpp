@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 #include "app/editor/change_signals.h"
-#include "app/editor/line_writer.h"
+#include "app/editor/editor.h"
 #include "pattern/line_waves.h"
 #include "widget/window_fixture.h"
 
@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QUndoStack>
 #include <functional>
 #include <numeric>
 
@@ -35,14 +34,14 @@ protected:
     UpwardScrollBar* selector() const { return control<UpwardScrollBar>("VScroll1"); }
     Shown shown() const
     {
-        return {
-            readWave(window->features().samples), selector()->level(), window->features().table};
+        return {readWave(window->features().editor.samples()), selector()->level(),
+            window->features().editor.table()};
     }
-    int steps() const { return window->features().history.steps().count(); }
+    int steps() const { return window->features().editor.history().steps(); }
     void setWave(const std::vector<int>& leading)
     {
         for (std::size_t i = 0; i < leading.size(); ++i)
-            window->features().samples.setSample(static_cast<int>(i), leading[i]);
+            window->features().editor.samples().setSample(static_cast<int>(i), leading[i]);
     }
     // Keys go to whatever has the focus, as the user's do.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier)
@@ -115,7 +114,7 @@ TEST_F(EditHistoryTest, EachUserActionIsOneStepThatUndoesAndRedoesWhole)
         act();
         const Shown after = shown();
         ASSERT_NE(after, before) << name;
-        QSignalSpy handled(&window->features().changes, &ChangeSignals::sampleChanged);
+        QSignalSpy handled(&window->features().editor.changes(), &ChangeSignals::sampleChanged);
         slider(0)->setFocus();
         press(Qt::Key_Z);
         EXPECT_EQ(shown(), before) << name;
@@ -169,6 +168,21 @@ TEST_F(EditHistoryTest, TheGraphsMenuOpensOnARightPressAloneAndTakesTheClick)
     EXPECT_TRUE(menu.isVisible());
 }
 
+// The menu lists its sections in one order, whichever feature asked first, a separator between
+// two sections but where one goes on from the other.
+TEST_F(EditHistoryTest, TheGraphsMenuListsItsSectionsInTheirOrder)
+{
+    QStringList entries;
+    for (const QAction* entry : graphMenu().actions())
+        entries << (entry->isSeparator() ? QStringLiteral("|") : entry->text());
+    EXPECT_EQ(entries.join(","),
+        "Undo,Redo,|,Copy,Paste,Copy as tracker wave,Save tracker wave,Paste tracker wave,|,"
+        "Invert,Reverse,Rotate one sample later,Rotate one sample earlier,Smooth,|,"
+        "Open CSV...,Save CSV...,|,Export wavetable...,|,Import...,|,"
+        "Play,Hear the sweep,Pitch,Sweep time,Stop,Harmonics...,Remove offset,|,"
+        "Pattern table,Morph lines...,|,Chip &depth,Round to chip levels,|,Formula...");
+}
+
 // Several lines written at once (a morph, an import) are one step. The current line among them
 // reaches the sliders through paging's load, every handler running; one undo brings back all
 // the lines and the unstored edit in the sliders.
@@ -176,17 +190,17 @@ TEST_F(EditHistoryTest, WritingSeveralLinesIsOneStepThatUndoesLinesAndSliders)
 {
     selector()->setLevel(3);
     setWave({7});
-    window->features().lineWriter.writeLines(std::array {LineWave {5, Wave {1}}});
+    window->features().editor.writeLines(std::array {LineWrite {5, Wave {1}}});
     EXPECT_EQ(std::get<Wave>(shown()), Wave {7}) << "the unstored edit of another line stays";
     const Shown before = shown();
     const int stepsBefore = steps();
     Wave ramp {};
     std::iota(ramp.begin(), ramp.end(), -16);
-    const LineWave lines[] = {{2, ramp}, {3, ramp}, {32, Wave {}}};
-    window->features().lineWriter.writeLines(lines);
+    const LineWrite lines[] = {{2, ramp}, {3, ramp}, {32, Wave {}}};
+    window->features().editor.writeLines(lines);
     EXPECT_EQ(std::get<Wave>(shown()), ramp);
     EXPECT_EQ(labelText("lblSLideNo") + " " + labelText("lblSlideVal"), "32 0.015");
-    EXPECT_EQ(lineWave(window->features().table, 2), ramp);
+    EXPECT_EQ(lineWave(window->features().editor.table(), 2), ramp);
     EXPECT_EQ(steps(), stepsBefore + 1);
     press(Qt::Key_Z);
     EXPECT_EQ(shown(), before);
@@ -196,7 +210,7 @@ TEST_F(EditHistoryTest, WritingSeveralLinesIsOneStepThatUndoesLinesAndSliders)
 // each action and undo ends with one signal, after one that says it wrote the table.
 TEST_F(EditHistoryTest, TheChangeSignalsFollowEveryAction)
 {
-    ChangeSignals& changes = window->features().changes;
+    ChangeSignals& changes = window->features().editor.changes();
     QStringList seen;
     QObject::connect(
         &changes, &ChangeSignals::linePaged, [&](int line) { seen << QString::number(line); });

@@ -19,8 +19,8 @@ namespace {
 class ShapeTest : public WindowTest
 {
 protected:
-    Wave wave() const { return readWave(window->features().samples); }
-    int steps() const { return window->features().history.steps().index(); }
+    Wave wave() const { return readWave(window->features().editor.samples()); }
+    int steps() const { return window->features().editor.history().done(); }
     void undo() const
     {
         window->activateWindow();
@@ -119,7 +119,7 @@ TEST_F(ShapeTest, TheHarmonicsLabelsNeverOverlap)
 // why, keeps the dialog open and changes nothing.
 TEST_F(ShapeTest, AFormulaOverLinesIsOneStepAndARefusalChangesNothing)
 {
-    const PatternTable before = window->features().table;
+    const PatternTable before = window->features().editor.table();
     const int stepsBefore = steps();
     QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
     auto* dialog = window->findChild<QDialog*>("formulaDialog");
@@ -132,7 +132,7 @@ TEST_F(ShapeTest, AFormulaOverLinesIsOneStepAndARefusalChangesNothing)
     QTest::keyClick(expression, Qt::Key_Return);
     EXPECT_EQ(messages->messages.size(), 1);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(window->features().table, before);
+    EXPECT_EQ(window->features().editor.table(), before);
 
     expression->setText("n * (x < 0.5 ? 0.01 : -0.01)");
     control<QSpinBox>("spnFrom")->setValue(3);
@@ -142,12 +142,12 @@ TEST_F(ShapeTest, AFormulaOverLinesIsOneStepAndARefusalChangesNothing)
     EXPECT_FALSE(dialog->isVisible());
     for (int line = 1; line <= 6; ++line) {
         const int level = line >= 3 && line <= 5 ? 5 * line : 0;
-        EXPECT_EQ(lineWave(window->features().table, line)[0], level) << line;
-        EXPECT_EQ(lineWave(window->features().table, line)[31], -level) << line;
+        EXPECT_EQ(lineWave(window->features().editor.table(), line)[0], level) << line;
+        EXPECT_EQ(lineWave(window->features().editor.table(), line)[31], -level) << line;
     }
     EXPECT_EQ(steps(), stepsBefore + 1);
     undo();
-    EXPECT_EQ(window->features().table, before);
+    EXPECT_EQ(window->features().editor.table(), before);
 }
 
 // At 4 bits the wave is put on the 16 levels in one step; on them already, it is left alone.

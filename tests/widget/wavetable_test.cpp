@@ -1,12 +1,14 @@
 #include "app/editor/edit_history.h"
-#include "app/editor/line_writer.h"
+#include "app/editor/editor.h"
 #include "app/features/morph_dialog.h"
 #include "pattern/line_paging.h"
 #include "pattern/line_waves.h"
+#include "platform/harmonics_view.h"
 #include "platform/table_overview_view.h"
 #include "widget/window_fixture.h"
 
 #include <QAction>
+#include <QScreen>
 #include <QSpinBox>
 
 using namespace ondulix;
@@ -17,12 +19,12 @@ namespace {
 class Wavetable : public WindowTest
 {
 protected:
-    int line() const { return window->features().lines.line(); }
-    Wave stored(int at) const { return lineWave(window->features().table, at); }
-    int steps() const { return window->features().history.steps().count(); }
+    int line() const { return window->features().editor.line(); }
+    Wave stored(int at) const { return lineWave(window->features().editor.table(), at); }
+    int steps() const { return window->features().editor.history().steps(); }
     void store(int at, int value)
     {
-        window->features().lineWriter.writeLines(std::array {LineWave {at, Wave {value, value}}});
+        window->features().editor.writeLines(std::array {LineWrite {at, Wave {value, value}}});
     }
     // To the dialog's focus, then back to the window, as the user's next key goes.
     void answer(MorphDialog* dialog, Qt::Key key)
@@ -84,7 +86,8 @@ TEST_F(Wavetable, TheOverviewFollowsTheSlidersAndWorksOnLines)
     slider(0)->setLevel(400); // not stored
     slider(1)->setLevel(400);
     const Waterfall waterfall(view->width(), view->height());
-    const WaterfallSegment top = waterfall.segments(readWave(window->features().samples), 1)[0];
+    const WaterfallSegment top
+        = waterfall.segments(readWave(window->features().editor.samples()), 1)[0];
     const QImage shot = view->grab().toImage();
     EXPECT_EQ(shot.pixelColor(qRound((top.x1 + top.x2) / 2), qRound(top.y1)), QColor(Qt::white));
 
@@ -97,14 +100,15 @@ TEST_F(Wavetable, TheOverviewFollowsTheSlidersAndWorksOnLines)
     fromMenu(view, 7, QStringLiteral("Paste over line"));
     EXPECT_EQ(stored(7)[0], 400);
     fromMenu(view, 2, QStringLiteral("Clear line"));
-    EXPECT_EQ(readWave(window->features().samples), Wave {}) << "the sliders reload line 2";
+    EXPECT_EQ(readWave(window->features().editor.samples()), Wave {})
+        << "the sliders reload line 2";
     EXPECT_EQ(steps(), before + 3);
     for (int undo = 0; undo < 3; ++undo)
         QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(stored(2), Wave {});
     EXPECT_EQ(stored(7), Wave {});
     EXPECT_EQ(line(), 1);
-    EXPECT_EQ(readWave(window->features().samples)[0], 400) << "the unstored edit is back";
+    EXPECT_EQ(readWave(window->features().editor.samples())[0], 400) << "the unstored edit is back";
 }
 
 // Ctrl+Shift+M opens on the current line and the next that sounds; Enter takes them, and the
@@ -118,7 +122,7 @@ TEST_F(Wavetable, MorphLinesAndTheSweepsNeedOfTwoLines)
         "table has 0.");
     store(1, 300);
     store(4, -300);
-    window->features().lines.setLine(2);
+    window->features().editor.pageToLine(2);
     MorphDialog* dialog = openMorph();
     EXPECT_EQ(std::tuple(dialog->fromLine(), dialog->toLine(), dialog->kind()),
         std::tuple(2, 4, MorphKind::Crossfade));
@@ -126,19 +130,46 @@ TEST_F(Wavetable, MorphLinesAndTheSweepsNeedOfTwoLines)
     const int before = steps();
     answer(dialog, Qt::Key_Return);
     EXPECT_EQ(std::tuple(stored(2)[0], stored(3)[0]), std::tuple(100, -100));
-    EXPECT_EQ(readWave(window->features().samples)[1], 100);
+    EXPECT_EQ(readWave(window->features().editor.samples())[1], 100);
     EXPECT_EQ(steps(), before + 1);
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(std::tuple(stored(2)[0], stored(3)[0]), std::tuple(0, 0));
 
-    const PatternTable table = window->features().table;
+    const PatternTable table = window->features().editor.table();
     answer(openMorph(), Qt::Key_Escape);
     dialog = openMorph();
     dialog->findChild<QSpinBox*>(QStringLiteral("spnMorphFrom"))->setValue(3);
     answer(dialog, Qt::Key_Return);
-    EXPECT_EQ(window->features().table, table);
+    EXPECT_EQ(window->features().editor.table(), table);
     ASSERT_EQ(messages->messages.size(), 1);
     EXPECT_TRUE(messages->messages[0].startsWith(QStringLiteral("Nothing was morphed.")));
+}
+
+// The harmonics window and the overview never cover the main window or each other, in either
+// order of opening, and stay on the screen. One shown again stays where it stood, unless another
+// shown since stands there now.
+TEST_F(Wavetable, ToolWindowsCoverNeitherTheWindowNorEachOther)
+{
+    const auto toggle = [this](const char* action) {
+        window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    };
+    const std::vector<std::vector<const char*>> orders {{"actTableOverview", "actHarmonics"},
+        {"actHarmonics", "actTableOverview"},
+        {"actHarmonics", "actHarmonics", "actTableOverview", "actHarmonics"}};
+    for (const auto& order : orders) {
+        openWindow();
+        for (const char* action : order)
+            toggle(action);
+        QList<QRect> frames {window->frameGeometry()};
+        for (QWidget* tool : {static_cast<QWidget*>(window->findChild<HarmonicsView*>()),
+                 static_cast<QWidget*>(window->findChild<TableOverviewView*>())}) {
+            ASSERT_TRUE(tool && tool->isVisible());
+            EXPECT_TRUE(window->screen()->availableGeometry().contains(tool->frameGeometry()));
+            for (const QRect& other : frames)
+                EXPECT_FALSE(tool->frameGeometry().intersects(other)) << order.size();
+            frames << tool->frameGeometry();
+        }
+    }
 }
 
 } // namespace

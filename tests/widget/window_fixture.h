@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
 #include "app/window/frmondulix.h"

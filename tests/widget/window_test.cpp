@@ -120,7 +120,7 @@ TEST_F(Window, SaveAndOpenCsv)
     click("cmdOpen");
     ASSERT_EQ(messages->messages.size(), 1);
     EXPECT_TRUE(messages->messages[0].contains(QRegularExpression("b\\.csv.*33")));
-    EXPECT_EQ(window->features().table.cell(1, 2), "0.5");
+    EXPECT_EQ(window->features().editor.table().cell(1, 2), "0.5");
     writeFile(pathOf("b.csv"), " 1, 0, .25\r\n");
     control<UpwardScrollBar>("VScroll1")->setLevel(2);
     dialog->answer(pathOf("b.csv"));

@@ -2,21 +2,16 @@
 
 #include "pattern/edit_steps.h"
 
-#include <QObject>
-#include <QUndoStack>
-
 namespace ondulix {
 
 class ChangeSignals;
 class GestureCounter;
 
-// The edit history as the window and its features use it: the steps (EditSteps, plain C++)
-// with Qt's undo stack holding one command for each, so both count and undo alike. Every
-// action that ends, and every undo or redo, is announced through the change signals.
-class EditHistory : public QObject, private EditObserver
+// The edit history as the editor keeps it: the steps (EditSteps, plain C++), the gesture each
+// action belongs to, and the change signals that announce every action that ends and every
+// undo or redo.
+class EditHistory : private EditObserver
 {
-    Q_OBJECT
-
 public:
     static constexpr int kStepLimit = EditSteps::kStepLimit;
 
@@ -42,24 +37,20 @@ public:
     void sampleWritten(int index, int value) { m_steps.sampleWritten(index, value); }
 
     // Starts afresh from the state shown now, with no steps.
-    void forget();
-    void undo();
-    void redo();
+    void forget() { m_steps.forget(); }
+    void undo() { m_steps.undo(); }
+    void redo() { m_steps.redo(); }
 
-    const QUndoStack& steps() const { return m_stack; }
+    int steps() const { return m_steps.count(); }
+    // How many of them are done, that is not undone.
+    int done() const { return m_steps.done(); }
 
 private:
-    void redoStepsDropped() override;
-    void stepAdded() override;
-    void lastStepRemoved() override;
     void actionEnded(bool tableWritten) override;
-    // Qt's stack and the steps count and undo alike; debug builds check it after every change.
-    void checkLockstep() const;
 
     EditSteps m_steps;
     const GestureCounter& m_gestures;
     ChangeSignals& m_changes;
-    QUndoStack m_stack;
 };
 
 } // namespace ondulix

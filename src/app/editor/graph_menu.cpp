@@ -6,6 +6,22 @@
 
 namespace ondulix {
 
+namespace {
+
+bool goesOnFromSectionBefore(std::size_t section)
+{
+    switch (static_cast<MenuSection>(section)) {
+    case MenuSection::TrackerWaves:
+    case MenuSection::Harmonics:
+    case MenuSection::Morph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 GraphMenu::GraphMenu(GraphBox& graph)
     : QObject(&graph)
     , m_menu(std::make_unique<QMenu>())
@@ -17,16 +33,25 @@ GraphMenu::GraphMenu(GraphBox& graph)
 
 GraphMenu::~GraphMenu() = default;
 
-void GraphMenu::addSection(const QList<QAction*>& actions)
+void GraphMenu::add(MenuSection section, const QList<QAction*>& actions)
 {
-    if (!m_menu->isEmpty())
-        m_menu->addSeparator();
-    append(actions);
+    m_sections[static_cast<std::size_t>(section)] += actions;
+    rebuild();
 }
 
-void GraphMenu::append(const QList<QAction*>& actions)
+// The entries belong to the features; clearing takes only the separators with it.
+void GraphMenu::rebuild()
 {
-    m_menu->addActions(actions);
+    m_menu->clear();
+    std::size_t shown = kSectionCount; // the last section listed
+    for (std::size_t section = 0; section < kSectionCount; ++section) {
+        if (m_sections[section].isEmpty())
+            continue;
+        if (shown != kSectionCount && !(goesOnFromSectionBefore(section) && shown + 1 == section))
+            m_menu->addSeparator();
+        m_menu->addActions(m_sections[section]);
+        shown = section;
+    }
 }
 
 } // namespace ondulix

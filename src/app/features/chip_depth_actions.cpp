@@ -1,6 +1,6 @@
 #include "app/features/chip_depth_actions.h"
 
-#include "app/editor/edit_history.h"
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
 #include "app/editor/played_depth.h"
@@ -16,8 +16,7 @@ namespace ondulix {
 
 ChipDepthActions::ChipDepthActions(const FeatureContext& context)
     : QObject(&context.window)
-    , m_samples(context.samples)
-    , m_history(context.history)
+    , m_editor(context.editor)
     , m_messages(context.messages)
     , m_depth(context.depth)
 {
@@ -25,7 +24,7 @@ ChipDepthActions::ChipDepthActions(const FeatureContext& context)
     QAction* round = addWindowAction(context.window, *this, QStringLiteral("Round to chip levels"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)}, [this] { roundToLevels(); });
     round->setObjectName(QStringLiteral("actRoundToChipLevels"));
-    context.menu.addSection({createDepthMenu(context.window), round});
+    context.menu.add(MenuSection::Shape, {createDepthMenu(context.window), round});
 }
 
 // A submenu of the graph's menu, owned by the window as the menu's other submenus are. The
@@ -54,12 +53,10 @@ void ChipDepthActions::roundToLevels()
                                        "depth under \"Chip depth\" in the graph's menu first."));
         return;
     }
-    const Wave wave = readWave(m_samples);
+    const Wave wave = m_editor.wave();
     const Wave rounded = onChipLevels(wave, m_depth.bits());
-    if (rounded == wave)
-        return;
-    EditHistory::Action step(m_history, EditHistory::Kind::Own);
-    writeWave(rounded, m_samples);
+    if (rounded != wave)
+        m_editor.writeWave(rounded);
 }
 
 } // namespace ondulix

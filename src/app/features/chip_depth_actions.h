@@ -7,10 +7,9 @@ class QWidget;
 
 namespace ondulix {
 
-class EditHistory;
+class Editor;
 class MessageSink;
 class PlayedDepth;
-class SampleSet;
 struct FeatureContext;
 
 // The chip the wave is made for, in the graph's menu: "Chip depth" chooses how many levels the
@@ -27,8 +26,7 @@ private:
     QAction* createDepthMenu(QWidget& window);
     void roundToLevels();
 
-    SampleSet& m_samples;
-    EditHistory& m_history;
+    Editor& m_editor;
     MessageSink& m_messages;
     PlayedDepth& m_depth;
 };

@@ -1,13 +1,9 @@
 #include "app/features/file_commands.h"
 
-#include "app/editor/change_signals.h"
-#include "app/editor/edit_history.h"
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
 #include "app/editor/window_action.h"
-#include "app/window/csv_commands.h"
-#include "pattern/line_paging.h"
-#include "pattern/line_waves.h"
 #include "platform/save_question.h"
 
 #include <QCloseEvent>
@@ -32,29 +28,20 @@ std::optional<QString> droppedFile(const QMimeData* data)
 
 } // namespace
 
-FileCommands::FileCommands(const FeatureContext& context, CsvCommands csv, SaveQuestion& question,
-    std::optional<QString> startFile)
+FileCommands::FileCommands(
+    const FeatureContext& context, SaveQuestion& question, std::optional<QString> startFile)
     : QObject(&context.window)
-    , m_table(context.table)
-    , m_samples(context.samples)
-    , m_lines(context.lines)
-    , m_history(context.history)
-    , m_messages(context.messages)
-    , m_csv(std::move(csv))
+    , m_editor(context.editor)
     , m_question(question)
     , m_startFile(std::move(startFile))
 {
     setObjectName(QStringLiteral("fileCommands"));
     QWidget& window = context.window;
-    context.menu.addSection({
-        addWindowAction(window, *this, QStringLiteral("Open CSV..."),
-            {QKeySequence(Qt::CTRL | Qt::Key_O)}, m_csv.open),
-        addWindowAction(window, *this, QStringLiteral("Save CSV..."),
-            {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { m_csv.save(); }),
-    });
-    const auto matchFile = [this] { m_savedTable = m_table; };
-    connect(&context.changes, &ChangeSignals::csvOpened, this, matchFile);
-    connect(&context.changes, &ChangeSignals::csvSaved, this, matchFile);
+    context.menu.add(MenuSection::Files,
+        {addWindowAction(window, *this, QStringLiteral("Open CSV..."),
+             {QKeySequence(Qt::CTRL | Qt::Key_O)}, [this] { m_editor.openTableAsked(); }),
+            addWindowAction(window, *this, QStringLiteral("Save CSV..."),
+                {QKeySequence(Qt::CTRL | Qt::Key_S)}, [this] { m_editor.saveTableAsked(); })});
     window.setAcceptDrops(true);
     window.installEventFilter(this);
 }
@@ -82,8 +69,8 @@ void FileCommands::onShown()
 {
     if (const std::optional<QString> path = std::exchange(m_startFile, std::nullopt)) {
         QTimer::singleShot(0, this, [this, file = *path] {
-            openFileWithoutDialog(file);
-            m_history.forget();
+            m_editor.openTable(file);
+            m_editor.forgetHistory();
         });
     }
 }
@@ -104,7 +91,7 @@ bool FileCommands::onDrop(QEvent* event)
     if (!path)
         return false;
     drop->acceptProposedAction();
-    openFileWithoutDialog(*path);
+    m_editor.openTable(*path); // no dialog opens, so the drawing flag stays as it is
     return true;
 }
 
@@ -116,7 +103,7 @@ bool FileCommands::onClose(QEvent* event)
         return false;
     const auto answer = m_question.ask(work);
     const bool close = answer == SaveQuestion::Answer::Discard
-        || (answer == SaveQuestion::Answer::Save && m_csv.save());
+        || (answer == SaveQuestion::Answer::Save && m_editor.saveTableAsked());
     if (close)
         return false;
     event->ignore();
@@ -127,29 +114,19 @@ bool FileCommands::onClose(QEvent* event)
 // is stored; a wave not yet stored is kept by Cancel and then Generate to Memory.
 QString FileCommands::unsavedWork() const
 {
-    const int line = m_lines.line();
-    const bool unstored = readWave(m_samples) != lineWave(m_table, line);
-    if (m_table == m_savedTable && !unstored)
+    const bool saved = m_editor.tableSaved();
+    const bool unstored = !m_editor.waveStored();
+    if (saved && !unstored)
         return {};
-    QString question = m_table == m_savedTable
+    QString question = saved
         ? QString()
         : QStringLiteral("The pattern table has changed since it was last opened or saved. ");
     if (unstored) {
         question += QStringLiteral("The wave in the sliders is not stored in line %1: Cancel, "
                                    "then Generate to Memory, keeps it. ")
-                        .arg(line);
+                        .arg(m_editor.line());
     }
     return question + QStringLiteral("Save the table before closing?");
-}
-
-// No dialog opens, so the drawing flag stays as it is.
-void FileCommands::openFileWithoutDialog(const QString& path)
-{
-    EditHistory::Action step(m_history, EditHistory::Kind::Own);
-    if (!openCsvFile(m_messages, path, m_table, m_csv.fileName))
-        return;
-    m_savedTable = m_table;
-    pageToFirstLine(m_lines);
 }
 
 } // namespace ondulix

@@ -1,9 +1,8 @@
 #include "app/features/file_import.h"
 
-#include "app/editor/edit_history.h"
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
-#include "app/editor/line_writer.h"
 #include "app/editor/window_action.h"
 #include "files/sndfile_decoder.h"
 #include "files/wave_import.h"
@@ -41,9 +40,7 @@ FileQuestion importQuestion(const QString& folder)
 FileImport::FileImport(const FeatureContext& context)
     : QObject(&context.window)
     , m_window(context.window)
-    , m_samples(context.samples)
-    , m_history(context.history)
-    , m_lineWriter(context.lineWriter)
+    , m_editor(context.editor)
     , m_files(context.files)
     , m_messages(context.messages)
 {
@@ -51,7 +48,7 @@ FileImport::FileImport(const FeatureContext& context)
     QAction* action = addWindowAction(m_window, *this, QStringLiteral("Import..."),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)}, [this] { importChosenFile(); });
     action->setObjectName(QStringLiteral("actImport"));
-    context.menu.addSection({action});
+    context.menu.add(MenuSection::Import, {action});
 }
 
 void FileImport::importChosenFile()
@@ -73,14 +70,13 @@ void FileImport::importFrom(const QString& path)
     }
     const ImportedWaves& imported = std::get<ImportedWaves>(read);
     if (imported.currentWave) {
-        EditHistory::Action step(m_history, EditHistory::Kind::Own);
-        writeWave(*imported.currentWave, m_samples);
+        m_editor.writeWave(*imported.currentWave);
         return;
     }
-    std::vector<LineWave> lines;
+    std::vector<LineWrite> lines;
     for (const ImportedLine& line : imported.lines)
         lines.push_back({line.line, line.wave});
-    m_lineWriter.writeLines(lines);
+    m_editor.writeLines(lines);
 }
 
 } // namespace ondulix

@@ -7,11 +7,9 @@ class QWidget;
 
 namespace ondulix {
 
-class EditHistory;
+class Editor;
 class FileChooser;
-class LineWriter;
 class MessageSink;
-class SampleSet;
 struct FeatureContext;
 
 // "Import..." (Ctrl+Shift+O): brings in a tracker wave, a wavetable, a single cycle or a
@@ -31,9 +29,7 @@ private:
     void importFrom(const QString& path);
 
     QWidget& m_window;
-    SampleSet& m_samples;
-    EditHistory& m_history;
-    LineWriter& m_lineWriter;
+    Editor& m_editor;
     FileChooser& m_files;
     MessageSink& m_messages;
     QString m_folder;

@@ -1,9 +1,8 @@
 #include "app/features/formula_command.h"
 
-#include "app/editor/edit_history.h"
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
-#include "app/editor/line_writer.h"
 #include "app/editor/window_action.h"
 #include "app/features/formula_dialog.h"
 #include "platform/user_messages.h"
@@ -17,17 +16,14 @@ namespace ondulix {
 FormulaCommand::FormulaCommand(const FeatureContext& context)
     : QObject(&context.window)
     , m_window(context.window)
-    , m_samples(context.samples)
-    , m_lines(context.lines)
-    , m_history(context.history)
-    , m_lineWriter(context.lineWriter)
+    , m_editor(context.editor)
     , m_messages(context.messages)
 {
     setObjectName(QStringLiteral("formulaCommand"));
     QAction* formula = addWindowAction(m_window, *this, QStringLiteral("Formula..."),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)}, [this] { openDialog(); });
     formula->setObjectName(QStringLiteral("actFormula"));
-    context.menu.addSection({formula});
+    context.menu.add(MenuSection::Formula, {formula});
 }
 
 void FormulaCommand::openDialog()
@@ -40,7 +36,7 @@ void FormulaCommand::openDialog()
 
 bool FormulaCommand::apply()
 {
-    const FormulaRequest request = m_dialog->request(m_lines.line());
+    const FormulaRequest request = m_dialog->request(m_editor.line());
     const FormulaWaves waves = evaluateFormula(request);
     if (const auto* refusal = std::get_if<std::string>(&waves)) {
         m_messages.tell(QStringLiteral("The formula was not applied: %1")
@@ -49,15 +45,14 @@ bool FormulaCommand::apply()
     }
     const auto& written = std::get<std::vector<Wave>>(waves);
     if (!m_dialog->appliesToLines()) {
-        EditHistory::Action step(m_history, EditHistory::Kind::Own);
-        writeWave(written.front(), m_samples);
+        m_editor.writeWave(written.front());
         return true;
     }
-    std::vector<LineWave> lines;
+    std::vector<LineWrite> lines;
     lines.reserve(written.size());
     for (std::size_t k = 0; k < written.size(); ++k)
         lines.push_back({request.fromLine + static_cast<int>(k), written[k]});
-    m_lineWriter.writeLines(lines);
+    m_editor.writeLines(lines);
     return true;
 }
 

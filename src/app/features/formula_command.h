@@ -7,12 +7,9 @@ class QWidget;
 
 namespace ondulix {
 
-class EditHistory;
+class Editor;
 class FormulaDialog;
-class LineSelector;
-class LineWriter;
 class MessageSink;
-class SampleSet;
 struct FeatureContext;
 
 // Ctrl+Shift+F: a wave, or lines of the table, written as a formula of the sample and the line.
@@ -29,10 +26,7 @@ private:
     bool apply();
 
     QWidget& m_window;
-    SampleSet& m_samples;
-    LineSelector& m_lines;
-    EditHistory& m_history;
-    LineWriter& m_lineWriter;
+    Editor& m_editor;
     MessageSink& m_messages;
     QPointer<FormulaDialog> m_dialog;
 };

@@ -1,11 +1,10 @@
 #include "app/features/harmonics_window.h"
 
-#include "app/editor/change_signals.h"
-#include "app/editor/edit_history.h"
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
 #include "app/editor/played_depth.h"
-#include "app/editor/tool_window_placement.h"
+#include "app/editor/tool_windows.h"
 #include "app/editor/wave_played.h"
 #include "app/editor/window_action.h"
 #include "platform/harmonics_view.h"
@@ -32,8 +31,8 @@ QString depthName(int bits)
 HarmonicsWindow::HarmonicsWindow(const FeatureContext& context)
     : QObject(&context.window)
     , m_window(context.window)
-    , m_samples(context.samples)
-    , m_history(context.history)
+    , m_editor(context.editor)
+    , m_toolWindows(context.toolWindows)
     , m_depth(context.depth)
 {
     setObjectName(QStringLiteral("harmonicsWindow"));
@@ -43,11 +42,11 @@ HarmonicsWindow::HarmonicsWindow(const FeatureContext& context)
     QAction* offset = addWindowAction(
         m_window, *this, QStringLiteral("Remove offset"), {}, [this] { removeOffset(); });
     offset->setObjectName(QStringLiteral("actRemoveOffset"));
-    // With the preview's entries: both are about how the wave sounds.
-    context.menu.append({m_toggle, offset});
-    connect(&context.changes, &ChangeSignals::sampleChanged, this, [this] { m_stale = true; });
+    context.menu.add(MenuSection::Harmonics, {m_toggle, offset});
+    const ChangeSignals& changes = context.editor.changes();
+    connect(&changes, &ChangeSignals::sampleChanged, this, [this] { m_stale = true; });
     // Once an action's writes are all done, not at each of its 32 samples.
-    connect(&context.changes, &ChangeSignals::actionEnded, this, [this] {
+    connect(&changes, &ChangeSignals::actionEnded, this, [this] {
         if (m_stale)
             followWave();
     });
@@ -68,16 +67,13 @@ void HarmonicsWindow::toggleHarmonics()
     if (!m_view)
         createView();
     // Shown first: a hidden view does not follow the wave, and this one must show it at once.
-    m_view->show();
+    m_toolWindows.show(*m_view);
     followWave();
-    m_view->raise();
-    m_view->activateWindow();
 }
 
 void HarmonicsWindow::createView()
 {
     m_view = new HarmonicsView(&m_window);
-    m_view->move(besideWindow(m_window, m_view->size()));
     // Ctrl+H from the view itself closes it, as from the main window.
     m_view->addAction(m_toggle);
     connect(m_view, &HarmonicsView::drawingStarted, this, &HarmonicsWindow::startDrawing);
@@ -93,12 +89,12 @@ void HarmonicsWindow::followWave()
         return;
     m_stale = false;
     const int bits = m_depth.bits();
-    m_view->showHarmonics(harmonicsOf(wavePlayed(m_samples, bits)), depthName(bits));
+    m_view->showHarmonics(harmonicsOf(wavePlayed(m_editor.wave(), bits)), depthName(bits));
 }
 
 void HarmonicsWindow::startDrawing()
 {
-    m_atPress = readWave(m_samples);
+    m_atPress = m_editor.wave();
     m_drawn.clear();
 }
 
@@ -111,31 +107,24 @@ void HarmonicsWindow::drawLevel(int harmonic, double decibels)
         drawn->decibels = decibels;
     else
         m_drawn.push_back({harmonic, decibels});
-    EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
-    writeWave(withHarmonicLevels(m_atPress, m_drawn), m_samples);
+    m_editor.writeWave(withHarmonicLevels(m_atPress, m_drawn), Editor::Step::Gesture);
 }
 
 void HarmonicsWindow::stepLevel(int harmonic, int direction)
 {
-    const Wave wave = readWave(m_samples);
-    writeOwnStep(
+    const Wave wave = m_editor.wave();
+    m_editor.writeWave(
         direction > 0 ? withHarmonicRaised(wave, harmonic) : withHarmonicLowered(wave, harmonic));
 }
 
 void HarmonicsWindow::removeHarmonic(int harmonic)
 {
-    writeOwnStep(withoutHarmonic(readWave(m_samples), harmonic));
+    m_editor.writeWave(withoutHarmonic(m_editor.wave(), harmonic));
 }
 
 void HarmonicsWindow::removeOffset()
 {
-    writeOwnStep(withoutOffset(readWave(m_samples)));
-}
-
-void HarmonicsWindow::writeOwnStep(const Wave& wave)
-{
-    EditHistory::Action step(m_history, EditHistory::Kind::Own);
-    writeWave(wave, m_samples);
+    m_editor.writeWave(withoutOffset(m_editor.wave()));
 }
 
 } // namespace ondulix

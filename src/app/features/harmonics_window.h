@@ -10,10 +10,10 @@ class QAction;
 
 namespace ondulix {
 
-class EditHistory;
+class Editor;
 class HarmonicsView;
 class PlayedDepth;
-class SampleSet;
+class ToolWindows;
 struct FeatureContext;
 
 // Ctrl+H: the wave's harmonics in a small window beside the main one, following every change
@@ -36,11 +36,10 @@ private:
     void stepLevel(int harmonic, int direction);
     void removeHarmonic(int harmonic);
     void removeOffset();
-    void writeOwnStep(const Wave& wave);
 
     QWidget& m_window;
-    SampleSet& m_samples;
-    EditHistory& m_history;
+    Editor& m_editor;
+    ToolWindows& m_toolWindows;
     const PlayedDepth& m_depth;
     QAction* m_toggle = nullptr;
     QPointer<HarmonicsView> m_view;

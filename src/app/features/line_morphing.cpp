@@ -1,8 +1,8 @@
 #include "app/features/line_morphing.h"
 
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
-#include "app/editor/line_writer.h"
 #include "app/editor/window_action.h"
 #include "app/features/morph_dialog.h"
 #include "pattern/line_morph.h"
@@ -15,17 +15,14 @@ namespace ondulix {
 LineMorphing::LineMorphing(const FeatureContext& context)
     : QObject(&context.window)
     , m_window(context.window)
-    , m_samples(context.samples)
-    , m_table(context.table)
-    , m_lines(context.lines)
-    , m_writer(context.lineWriter)
+    , m_editor(context.editor)
     , m_messages(context.messages)
 {
     setObjectName(QStringLiteral("lineMorphing"));
     QAction* action = addWindowAction(m_window, *this, QStringLiteral("Morph lines..."),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}, [this] { ask(); });
     action->setObjectName(QStringLiteral("actMorphLines"));
-    context.menu.append({action});
+    context.menu.add(MenuSection::Morph, {action});
 }
 
 LineMorphing::~LineMorphing()
@@ -41,9 +38,9 @@ void LineMorphing::ask()
         m_dialog->setWindowModality(Qt::WindowModal);
         connect(m_dialog, &QDialog::accepted, this, &LineMorphing::morph);
     }
-    const EditedLine current {m_lines.line(), readWave(m_samples)};
-    m_dialog->setChoice(
-        current.line, defaultMorphTo(m_table, current, current.line), MorphKind::Crossfade);
+    const EditedLine current = m_editor.editedLine();
+    m_dialog->setChoice(current.line, defaultMorphTo(m_editor.table(), current, current.line),
+        MorphKind::Crossfade);
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();
@@ -51,15 +48,14 @@ void LineMorphing::ask()
 
 void LineMorphing::morph()
 {
-    const EditedLine current {m_lines.line(), readWave(m_samples)};
-    const MorphPlan plan
-        = planMorph(m_table, current, m_dialog->fromLine(), m_dialog->toLine(), m_dialog->kind());
+    const MorphPlan plan = planMorph(m_editor.table(), m_editor.editedLine(), m_dialog->fromLine(),
+        m_dialog->toLine(), m_dialog->kind());
     if (!plan.refusal.empty()) {
         m_messages.tell(
             QStringLiteral("Nothing was morphed. %1").arg(QString::fromStdString(plan.refusal)));
         return;
     }
-    m_writer.writeLines(plan.writes);
+    m_editor.writeLines(plan.writes);
 }
 
 } // namespace ondulix

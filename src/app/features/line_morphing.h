@@ -5,12 +5,9 @@
 
 namespace ondulix {
 
-class LineSelector;
-class LineWriter;
+class Editor;
 class MessageSink;
 class MorphDialog;
-class PatternTable;
-class SampleSet;
 struct FeatureContext;
 
 // Ctrl+Shift+M, "Morph lines": fills the lines between two key lines, by crossfade or spectral.
@@ -30,10 +27,7 @@ private:
     void morph();
 
     QWidget& m_window;
-    const SampleSet& m_samples;
-    const PatternTable& m_table;
-    const LineSelector& m_lines;
-    LineWriter& m_writer;
+    Editor& m_editor;
     MessageSink& m_messages;
     QPointer<MorphDialog> m_dialog;
 };

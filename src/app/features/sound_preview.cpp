@@ -1,6 +1,6 @@
 #include "app/features/sound_preview.h"
 
-#include "app/editor/change_signals.h"
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
 #include "app/editor/played_depth.h"
@@ -27,7 +27,7 @@ constexpr std::array kPitches {55, 110, 220, 440, 880, 1760};
 
 SoundPreview::SoundPreview(const FeatureContext& context)
     : QObject(&context.window)
-    , m_samples(context.samples)
+    , m_editor(context.editor)
     , m_depth(context.depth)
     , m_messages(context.messages)
     , m_oscillator(std::make_shared<ChipOscillator>())
@@ -45,11 +45,12 @@ SoundPreview::SoundPreview(const FeatureContext& context)
     QAction* sweep = addWindowAction(context.window, *this, QStringLiteral("Hear the sweep"),
         {QKeySequence(Qt::SHIFT | Qt::Key_F5)}, [this] { toggleSweep(); });
     sweep->setObjectName(QStringLiteral("actSweep"));
-    context.menu.addSection({play, sweep, createPitchMenu(context.window),
-        m_sweep->createTimeMenu(context.window), m_stopAction});
+    context.menu.add(MenuSection::Sound,
+        {play, sweep, createPitchMenu(context.window), m_sweep->createTimeMenu(context.window),
+            m_stopAction});
 
     connect(m_output.get(), &AudioOutput::unavailable, this, &SoundPreview::onUnavailable);
-    connect(&context.changes, &ChangeSignals::sampleChanged, this, &SoundPreview::followSample);
+    connect(&m_editor.changes(), &ChangeSignals::sampleChanged, this, &SoundPreview::followSample);
     connect(&m_depth, &PlayedDepth::changed, this, &SoundPreview::followWave);
     followWave();
 }
@@ -113,13 +114,13 @@ void SoundPreview::onUnavailable(const QString& reason)
 
 void SoundPreview::followSample(int index)
 {
-    m_wave[index] = samplePlayed(m_samples.sample(index), m_depth.bits());
+    m_wave[index] = samplePlayed(m_editor.samples().sample(index), m_depth.bits());
     m_oscillator->publish(m_wave);
 }
 
 void SoundPreview::followWave()
 {
-    m_wave = wavePlayed(m_samples, m_depth.bits());
+    m_wave = wavePlayed(m_editor.wave(), m_depth.bits());
     m_oscillator->publish(m_wave);
 }
 

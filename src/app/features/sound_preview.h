@@ -14,7 +14,7 @@ class AudioOutput;
 class ChipOscillator;
 class MessageSink;
 class PlayedDepth;
-class SampleSet;
+class Editor;
 class TableSweep;
 struct FeatureContext;
 
@@ -42,7 +42,7 @@ private:
     // A new chip depth changes every sample that is heard.
     void followWave();
 
-    const SampleSet& m_samples;
+    const Editor& m_editor;
     const PlayedDepth& m_depth;
     MessageSink& m_messages;
     std::shared_ptr<ChipOscillator> m_oscillator;

@@ -1,11 +1,9 @@
 #include "app/features/table_overview.h"
 
-#include "app/editor/change_signals.h"
-#include "app/editor/edit_history.h"
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
-#include "app/editor/line_writer.h"
-#include "app/editor/tool_window_placement.h"
+#include "app/editor/tool_windows.h"
 #include "app/editor/window_action.h"
 #include "pattern/clipboard_text.h"
 #include "pattern/line_waves.h"
@@ -37,20 +35,17 @@ bool everStored(const PatternTable& table, int line)
 TableOverview::TableOverview(const FeatureContext& context)
     : QObject(&context.window)
     , m_window(context.window)
-    , m_samples(context.samples)
-    , m_table(context.table)
-    , m_lines(context.lines)
-    , m_history(context.history)
-    , m_writer(context.lineWriter)
+    , m_editor(context.editor)
+    , m_toolWindows(context.toolWindows)
     , m_messages(context.messages)
 {
     setObjectName(QStringLiteral("tableOverviewFeature"));
     QAction* show = addWindowAction(m_window, *this, QStringLiteral("Pattern table"),
         {QKeySequence(Qt::CTRL | Qt::Key_T)}, [this] { toggle(); });
     show->setObjectName(QStringLiteral("actTableOverview"));
-    context.menu.addSection({show});
+    context.menu.add(MenuSection::Table, {show});
 
-    const ChangeSignals& changes = context.changes;
+    const ChangeSignals& changes = context.editor.changes();
     connect(&changes, &ChangeSignals::sampleChanged, this, &TableOverview::follow);
     connect(&changes, &ChangeSignals::linePaged, this, &TableOverview::follow);
     connect(&changes, &ChangeSignals::tableWritten, this, &TableOverview::follow);
@@ -79,24 +74,19 @@ void TableOverview::toggle()
     }
     if (!m_view) {
         m_view = new TableOverviewView(&m_window);
-        const auto* harmonics = m_window.findChild<QWidget*>(
-            QStringLiteral("harmonicsView"), Qt::FindDirectChildrenOnly);
-        m_view->move(besideWindow(m_window, m_view->frameGeometry().size(), harmonics));
         connect(m_view, &TableOverviewView::lineRequested, this,
-            [this](int line) { m_lines.setLine(line); });
+            [this](int line) { m_editor.pageToLine(line); });
         connect(m_view, &TableOverviewView::moveRequested, this, [this](int line, int direction) {
             moveLine(line, direction > 0 ? LineMove::Up : LineMove::Down);
         });
         connect(m_view, &TableOverviewView::menuRequested, this, &TableOverview::showMenu);
         // The window's keys work in the overview too: Ctrl+T closes it, Ctrl+Z undoes.
-        m_view->addActions(m_window.actions());
+        m_toolWindows.shareWindowKeys(*m_view);
     }
     // Shown first: a hidden view does not follow, and this one must show the table at once.
-    m_view->show();
+    m_toolWindows.show(*m_view);
     m_view->setPlaying(m_playing);
     follow();
-    m_view->raise();
-    m_view->activateWindow();
 }
 
 // Every change passes here; the table's lines are read again only when it was written.
@@ -104,24 +94,20 @@ void TableOverview::follow()
 {
     if (!m_view || !m_view->isVisible())
         return;
-    if (m_table.writeStamp() != m_readStamp)
+    if (m_editor.table().writeStamp() != m_readStamp)
         readTable();
-    m_view->setCurrent(m_lines.line(), readWave(m_samples));
+    m_view->setCurrent(m_editor.line(), m_editor.wave());
 }
 
 void TableOverview::readTable()
 {
+    const PatternTable& table = m_editor.table();
     for (int line = 1; line <= kPatternLineCount; ++line) {
-        m_read.wave[line - 1] = lineWave(m_table, line);
-        m_read.stored[line - 1] = everStored(m_table, line);
+        m_read.wave[line - 1] = lineWave(table, line);
+        m_read.stored[line - 1] = everStored(table, line);
     }
-    m_readStamp = m_table.writeStamp();
+    m_readStamp = table.writeStamp();
     m_view->setLines(m_read);
-}
-
-EditedLine TableOverview::edited() const
-{
-    return {m_lines.line(), readWave(m_samples)};
 }
 
 void TableOverview::showMenu(const QPoint& where, int line)
@@ -148,7 +134,8 @@ void TableOverview::showMenu(const QPoint& where, int line)
 
 void TableOverview::copyLine(int line)
 {
-    replaceClipboardText(clipboardText(waveAsEdited(m_table, edited(), line)));
+    replaceClipboardText(
+        clipboardText(waveAsEdited(m_editor.table(), m_editor.editedLine(), line)));
 }
 
 void TableOverview::pasteOverLine(int line)
@@ -160,8 +147,8 @@ void TableOverview::pasteOverLine(int line)
                             .arg(QString::fromStdString(*refusal)));
         return;
     }
-    const LineWave write[] = {{line, std::get<Wave>(pasted)}};
-    m_writer.writeLines(write);
+    const LineWrite write[] = {{line, std::get<Wave>(pasted)}};
+    m_editor.writeLines(write);
 }
 
 void TableOverview::moveLineUp(int line)
@@ -177,22 +164,23 @@ void TableOverview::moveLineDown(int line)
 // The current line moves with its wave, so Alt+Up again moves the same wave on.
 void TableOverview::moveLine(int line, LineMove move)
 {
-    const LineWrites writes = ondulix::moveLine(m_table, edited(), line, move);
+    const LineWrites writes
+        = ondulix::moveLine(m_editor.table(), m_editor.editedLine(), line, move);
     if (writes.empty()) {
         m_messages.tell(move == LineMove::Up
                 ? QStringLiteral("Line %1 is the last line: it moves no further up.").arg(line)
                 : QStringLiteral("Line %1 is the first line: it moves no further down.").arg(line));
         return;
     }
-    EditHistory::Action step(m_history, EditHistory::Kind::Own);
-    m_writer.writeLines(writes);
-    if (line == m_lines.line())
-        m_lines.setLine(moveTarget(line, move));
+    Editor::Action step(m_editor, Editor::Step::Own);
+    m_editor.writeLines(writes);
+    if (line == m_editor.line())
+        m_editor.pageToLine(moveTarget(line, move));
 }
 
 void TableOverview::clearLine(int line)
 {
-    m_writer.writeLines(ondulix::clearLine(line));
+    m_editor.writeLines(ondulix::clearLine(line));
 }
 
 } // namespace ondulix

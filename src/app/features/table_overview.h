@@ -11,12 +11,9 @@ class QMenu;
 
 namespace ondulix {
 
-class EditHistory;
-class LineSelector;
-class LineWriter;
+class Editor;
 class MessageSink;
-class PatternTable;
-class SampleSet;
+class ToolWindows;
 struct FeatureContext;
 
 // Ctrl+T: the whole pattern table at once, as a waterfall in a tool window beside the main one
@@ -36,7 +33,6 @@ private:
     void follow();
     void readTable();
     void showMenu(const QPoint& where, int line);
-    EditedLine edited() const;
 
     void copyLine(int line);
     void pasteOverLine(int line);
@@ -46,11 +42,8 @@ private:
     void clearLine(int line);
 
     QWidget& m_window;
-    SampleSet& m_samples;
-    const PatternTable& m_table;
-    LineSelector& m_lines;
-    EditHistory& m_history;
-    LineWriter& m_writer;
+    Editor& m_editor;
+    ToolWindows& m_toolWindows;
     MessageSink& m_messages;
     QPointer<TableOverviewView> m_view;
     QMenu* m_menu = nullptr;

@@ -1,6 +1,6 @@
 #include "app/features/table_sweep.h"
 
-#include "app/editor/change_signals.h"
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/played_depth.h"
 #include "app/editor/wave_played.h"
@@ -25,20 +25,18 @@ constexpr int kWatchMilliseconds = 30;
 
 TableSweep::TableSweep(const FeatureContext& context, ChipOscillator& oscillator, QObject* parent)
     : QObject(parent)
-    , m_samples(context.samples)
-    , m_table(context.table)
-    , m_lines(context.lines)
-    , m_changes(context.changes)
+    , m_editor(context.editor)
+    , m_changes(context.editor.changes())
     , m_messages(context.messages)
     , m_depth(context.depth)
     , m_oscillator(oscillator)
 {
     m_watch.setInterval(kWatchMilliseconds);
     connect(&m_watch, &QTimer::timeout, this, &TableSweep::showPlayedLine);
-    connect(&context.changes, &ChangeSignals::sampleChanged, this, &TableSweep::follow);
-    connect(&context.changes, &ChangeSignals::linePaged, this, &TableSweep::follow);
-    connect(&context.changes, &ChangeSignals::tableWritten, this, &TableSweep::follow);
-    connect(&context.changes, &ChangeSignals::csvOpened, this, &TableSweep::follow);
+    connect(&m_changes, &ChangeSignals::sampleChanged, this, &TableSweep::follow);
+    connect(&m_changes, &ChangeSignals::linePaged, this, &TableSweep::follow);
+    connect(&m_changes, &ChangeSignals::tableWritten, this, &TableSweep::follow);
+    connect(&m_changes, &ChangeSignals::csvOpened, this, &TableSweep::follow);
     connect(&context.depth, &PlayedDepth::changed, this, &TableSweep::follow);
 }
 
@@ -86,7 +84,7 @@ void TableSweep::follow()
 
 bool TableSweep::publish()
 {
-    const SweepLines lines = sweepLines(m_table, {m_lines.line(), readWave(m_samples)});
+    const SweepLines lines = sweepLines(m_editor.table(), m_editor.editedLine());
     if (!m_on && lines.count < 2) {
         m_messages.tell(QStringLiteral("The sweep needs at least two lines that hold a sound "
                                        "(a sample that is not 0); the table has %1.")

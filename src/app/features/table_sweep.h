@@ -10,11 +10,9 @@ namespace ondulix {
 
 class ChangeSignals;
 class ChipOscillator;
-class LineSelector;
+class Editor;
 class MessageSink;
 class PlayedDepth;
-class PatternTable;
-class SampleSet;
 struct FeatureContext;
 
 // The sweep's side of the preview: which lines it plays (those that hold a sound, the current
@@ -42,9 +40,7 @@ private:
     bool publish();
     void showPlayedLine();
 
-    const SampleSet& m_samples;
-    const PatternTable& m_table;
-    const LineSelector& m_lines;
+    const Editor& m_editor;
     ChangeSignals& m_changes;
     MessageSink& m_messages;
     const PlayedDepth& m_depth;

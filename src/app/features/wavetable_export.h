@@ -1,7 +1,5 @@
 #pragma once
 
-#include "files/wavetable_file.h"
-
 #include <QObject>
 #include <QString>
 
@@ -9,11 +7,8 @@ namespace ondulix {
 
 class FileChooser;
 class MessageSink;
-class PatternTable;
+class Editor;
 struct FeatureContext;
-
-// The format a file name asks for: .wt is Surge XT's, anything else a wavetable WAV.
-WavetableFormat wavetableFormatFor(const QString& path);
 
 // "Export wavetable..." (Ctrl+E): writes the pattern table as it stands (the stored lines, as
 // Save CSV writes them) with the same writers as quenfer, saved atomically, and tells the user
@@ -30,7 +25,7 @@ private:
     void exportTable();
 
     QWidget& m_window;
-    const PatternTable& m_table;
+    const Editor& m_editor;
     FileChooser& m_files;
     MessageSink& m_messages;
     QString m_folder;

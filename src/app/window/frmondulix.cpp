@@ -1,8 +1,10 @@
 #include "app/window/frmondulix.h"
 
+#include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/feature_file_chooser.h"
 #include "app/editor/graph_menu.h"
+#include "app/editor/tool_windows.h"
 #include "app/features/chip_depth_actions.h"
 #include "app/features/editing_actions.h"
 #include "app/features/file_commands.h"
@@ -12,20 +14,20 @@
 #include "app/features/line_morphing.h"
 #include "app/features/sound_preview.h"
 #include "app/features/table_overview.h"
-#include "app/features/tracker_wave_save.h"
+#include "app/features/tracker_waves.h"
 #include "app/features/wavetable_export.h"
 #include "app/window/control_layout.h"
 #include "app/window/csv_commands.h"
 #include "app/window/preset_buttons.h"
 #include "files/settings_file.h"
 #include "pattern/clipboard_text.h"
-#include "pattern/pattern_line.h"
 #include "platform/clipboard.h"
 #include "platform/graph_box.h"
 #include "platform/native_path.h"
 #include "platform/pictures.h"
 #include "platform/preset_button.h"
 #include "platform/qt_file_chooser.h"
+#include "platform/scroll_bar_line_selector.h"
 #include "platform/upward_scroll_bar.h"
 #include "wave/chip_depth.h"
 #include "wave/graph.h"
@@ -33,6 +35,7 @@
 #include "wave/pointer_drawing.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -59,6 +62,37 @@ WindowServices withDefaults(WindowServices services, QWidget& window)
     return services;
 }
 
+template <typename Control>
+Control* place(Control* control, const char* name, const layout::Twips& where)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(layout::toPixels(where));
+    return control;
+}
+
+QString indexedName(const char* array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+QLabel* borderedLabel(QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QFont boldFont(double pointSize)
+{
+    QFont font(QString::fromLatin1(layout::kFontFamily));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    return font;
+}
+
 } // namespace
 
 frmOndulix::frmOndulix(WindowServices services, QWidget* parent)
@@ -76,36 +110,37 @@ frmOndulix::frmOndulix(WindowServices services, QWidget* parent)
     buildPresetGroup();
     buildLineSelector();
     setTabOrderChain();
+    m_editor = std::make_unique<Editor>(std::make_unique<SliderSampleSet>(vSlide),
+        std::make_unique<ScrollBarLineSelector>(*VScroll1, *lblLine), m_gestures,
+        *m_services.messages);
     connectEvents();
     connectFileEvents();
     wireFeatures();
-    m_history.forget();
+    m_editor->forgetHistory();
     vSlide[0]->setFocus();
 }
 
 frmOndulix::~frmOndulix() = default;
 
-// Every feature beyond the laid-out window: one line each, in the order of the graph's menu.
+// Every feature beyond the laid-out window: one line each, in any order.
 void frmOndulix::wireFeatures()
 {
     auto* menu = new GraphMenu(*pWave);
     m_featureFiles = std::make_unique<FeatureFileChooser>(*m_services.files, *chkDraw);
-    m_features = std::make_unique<FeatureContext>(
-        FeatureContext {*this, *menu, m_samples, m_patternTable, m_lineSelector, m_history,
-            m_lineWriter, m_changes, *m_services.messages, *m_featureFiles, m_playedDepth});
+    m_toolWindows = std::make_unique<ToolWindows>(*this);
+    m_features = std::make_unique<FeatureContext>(FeatureContext {*this, *m_editor, *menu,
+        *m_toolWindows, *m_services.messages, *m_featureFiles, m_playedDepth});
     const FeatureContext& context = *m_features;
 
     new EditingActions(context);
-    new FileCommands(context,
-        {[this] { onOpenClicked(); }, [this] { return onSaveClicked(); }, m_csvFileName},
-        *m_services.saveQuestion, std::move(m_services.startFile));
+    new TrackerWaves(context);
+    new FileCommands(context, *m_services.saveQuestion, std::move(m_services.startFile));
     new WavetableExport(context);
     new FileImport(context);
-    new TrackerWaveSave(context); // beside the tracker forms of copy and paste
     new SoundPreview(context);
-    new HarmonicsWindow(context); // joins the preview's section of the menu
+    new HarmonicsWindow(context);
     new TableOverview(context);
-    new LineMorphing(context); // joins the overview's section of the menu
+    new LineMorphing(context);
     new ChipDepthActions(context);
     new FormulaCommand(context);
 }
@@ -115,8 +150,9 @@ void frmOndulix::connectEvents()
     for (int i = 0; i < kSampleCount; ++i)
         connect(vSlide[i], &UpwardScrollBar::levelChanged, this, [this, i] { onSampleChanged(i); });
     pWave->setPaintHandler([this] { redrawGraph(); });
-    connect(VScroll1, &UpwardScrollBar::levelChanged, this, &frmOndulix::onLineSelected);
-    connect(cmdGenMem, &QPushButton::clicked, this, &frmOndulix::storeCurrentLine);
+    connect(
+        VScroll1, &UpwardScrollBar::levelChanged, this, [this] { m_editor->pageToSelectedLine(); });
+    connect(cmdGenMem, &QPushButton::clicked, this, [this] { m_editor->storeCurrentLine(); });
     connect(cmdGenerate, &QPushButton::clicked, this, &frmOndulix::copySamplesToClipboard);
     connectWaveEditing();
 }
@@ -139,6 +175,8 @@ void frmOndulix::connectFileEvents()
     connect(cmdOpen, &QPushButton::clicked, this, &frmOndulix::onOpenClicked);
     connect(cmdConfigure, &QPushButton::clicked, this, &frmOndulix::onConfigureClicked);
     connect(cmdQuenfer, &QPushButton::clicked, this, &frmOndulix::onQuenferClicked);
+    m_editor->lendTableFileCommands(
+        {[this] { onOpenClicked(); }, [this] { return onSaveClicked(); }});
 }
 
 void frmOndulix::load()
@@ -151,64 +189,52 @@ void frmOndulix::load()
 // Runs for every write; only a change by the user at the slider itself makes a step of it.
 void frmOndulix::onSampleChanged(int index)
 {
-    EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
-    const int value = m_samples.sample(index);
-    m_history.sampleWritten(index, value);
+    Editor::Action step(*m_editor, Editor::Step::Gesture);
+    m_editor->sampleWritten(index);
+    const int value = m_editor->samples().sample(index);
     lblSlideVal->setText(QString::fromStdString(sampleValueText(value)));
     lblSLideNo->setText(QString::fromStdString(sampleNumberText(index)));
     redrawGraph();
-    emit m_changes.sampleChanged(index);
+    emit m_editor->changes().sampleChanged(index);
 }
 
 void frmOndulix::redrawGraph()
 {
-    ondulix::redrawGraph(m_samples, *pWave);
-}
-
-void frmOndulix::onLineSelected()
-{
-    EditHistory::Action step(m_history, EditHistory::Kind::Own);
-    pageToSelectedLine(m_lineSelector, m_patternTable, m_samples);
-    emit m_changes.linePaged(m_lineSelector.line());
-}
-
-void frmOndulix::storeCurrentLine()
-{
-    EditHistory::Action step(m_history, EditHistory::Kind::Own);
-    storeLine(m_samples, m_lineSelector.line(), m_patternTable);
+    ondulix::redrawGraph(m_editor->samples(), *pWave);
 }
 
 void frmOndulix::copySamplesToClipboard()
 {
-    replaceClipboardText(clipboardText(m_samples));
+    replaceClipboardText(clipboardText(m_editor->samples()));
 }
 
 void frmOndulix::onPointerMoved(Qt::MouseButtons buttons, float x, float y)
 {
-    EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
+    Editor::Action step(*m_editor, Editor::Step::Gesture);
     const auto target = pointerTarget(drawingButtonBits(buttons), chkDraw->isChecked(), x, y);
     if (target)
-        m_samples.setSample(target->column, onChipLevel(target->value, m_playedDepth.bits()));
+        m_editor->samples().setSample(
+            target->column, onChipLevel(target->value, m_playedDepth.bits()));
 }
 
 // Each of the three events runs all of it, so a press and the focus it brings regenerate the
 // preset that is still set before the click sets the new one.
 void frmOndulix::runPresetSelection()
 {
-    EditHistory::Action step(m_history, EditHistory::Kind::Gesture);
+    Editor::Action step(*m_editor, Editor::Step::Gesture);
     for (std::size_t k = 0; k < optWave.size(); ++k) {
         if (optWave[k]->isChecked())
             m_selectedPreset = kPresetButtons[k].preset;
     }
-    generatePreset(m_selectedPreset, m_samples, m_random, *pWave);
+    generatePreset(m_selectedPreset, m_editor->samples(), m_random, *pWave);
     cmdNormal->click(); // normalizes before this returns, as a press by the user would
     emit presetSelectionRan();
 }
 
 void frmOndulix::onNormalizeClicked()
 {
-    EditHistory::Action step(m_history, EditHistory::Kind::Own);
-    normalize(m_samples);
+    Editor::Action step(*m_editor, Editor::Step::Own);
+    normalize(m_editor->samples());
 }
 
 void frmOndulix::loadSettings()
@@ -225,21 +251,18 @@ bool frmOndulix::onSaveClicked()
 {
     chkDraw->setChecked(false);
     auto services = fileServices();
-    const bool saved = saveCsv(services, m_patternTable, m_csvFileName);
+    const bool saved = saveCsv(services, m_editor->table(), m_editor->csvFileName());
     if (saved)
-        emit m_changes.csvSaved();
+        m_editor->tableWasSaved();
     return saved;
 }
 
 void frmOndulix::onOpenClicked()
 {
-    EditHistory::Action step(m_history, EditHistory::Kind::Own);
     chkDraw->setChecked(false);
     auto services = fileServices();
-    if (openCsv(services, m_patternTable, m_csvFileName)) {
-        emit m_changes.csvOpened();
-        pageToFirstLine(m_lineSelector);
-    }
+    if (const std::optional<QString> path = askCsvToOpen(services))
+        m_editor->openTable(*path);
 }
 
 void frmOndulix::onConfigureClicked()
@@ -258,6 +281,99 @@ void frmOndulix::onQuenferClicked()
     auto services = fileServices();
     if (auto run = makeMemFile(services, m_compilerPath))
         m_lastCompile = *std::move(run);
+}
+
+void frmOndulix::buildGraphAndSliders()
+{
+    pWave = place(new GraphBox(this), "pWave", layout::pWave);
+    pWave->setToolTip(QStringLiteral("Click and Drag Pointer"));
+    pWave->setFocusPolicy(Qt::StrongFocus);
+    for (int i = 0; i < kSampleCount; ++i) {
+        auto* slider = new UpwardScrollBar(kSampleMin, kSampleMax, this);
+        slider->setObjectName(indexedName("vSlide", i));
+        slider->setAccessibleName(QStringLiteral("Sample %1").arg(i + 1));
+        slider->setGeometry(layout::toPixels(layout::vSlide(i)));
+        slider->setLevel(0);
+        vSlide[i] = slider;
+    }
+}
+
+void frmOndulix::buildReadouts()
+{
+    lblLable
+        = place(new QLabel(QStringLiteral("#         Value"), this), "lblLable", layout::lblLable);
+    lblLable->setFont(boldFont(layout::kDefaultPointSize));
+    lblSLideNo = place(borderedLabel(this), "lblSLideNo", layout::lblSLideNo);
+    lblSlideVal = place(borderedLabel(this), "lblSlideVal", layout::lblSlideVal);
+
+    // The drawing flag: never shown, never focused, read and written by code only.
+    chkDraw = place(new QCheckBox(this), "chkDraw", layout::chkDraw);
+    chkDraw->setChecked(true);
+    chkDraw->setFocusPolicy(Qt::NoFocus);
+    chkDraw->hide();
+}
+
+void frmOndulix::buildCommandButtons()
+{
+    const auto button = [this](const char* name, const char* caption, const layout::Twips& where,
+                            QWidget* parent) {
+        return place(new QPushButton(QString::fromLatin1(caption), parent), name, where);
+    };
+    cmdOpen = button("cmdOpen", "Open CSV", layout::cmdOpen, this);
+    cmdSave = button("cmdSave", "Save CSV", layout::cmdSave, this);
+    Label1 = place(borderedLabel(this), "Label1", layout::Label1);
+    Label1->setText(QString::fromLatin1(layout::kCreditText));
+    Label1->setWordWrap(true);
+    cmdConfigure = button("cmdConfigure", "Configure Quenfer path", layout::cmdConfigure, this);
+    cmdQuenfer = button("cmdQuenfer", "Make Mem File", layout::cmdQuenfer, this);
+    cmdQuenfer->setEnabled(false);
+    cmdNormal = button("cmdNormal", "Normalize", layout::cmdNormal, this);
+    cmdGenerate = button("cmdGenerate", "Generate to  Clipboard", layout::cmdGenerate, this);
+    Frame1 = place(new QGroupBox(this), "Frame1", layout::Frame1);
+    cmdGenMem = button("cmdGenMem", "Generate to Memory", layout::cmdGenMem, Frame1);
+}
+
+void frmOndulix::buildPresetGroup()
+{
+    frPreset = place(new QGroupBox(QStringLiteral("Presets"), this), "frPreset", layout::frPreset);
+    for (std::size_t i = 0; i < kPresetButtons.size(); ++i) {
+        const PresetButtonEntry& entry = kPresetButtons[i];
+        auto* preset = new PresetButton(frPreset);
+        preset->setObjectName(indexedName("optWave", static_cast<int>(i)));
+        preset->setGeometry(layout::toPixels(entry.place));
+        preset->setToolTip(QString::fromLatin1(entry.name));
+        preset->setIcon(presetPicture(entry.outline()));
+        preset->setIconSize(QSize(kPresetPictureSize, kPresetPictureSize));
+        optWave[i] = preset;
+    }
+    optWave[0]->setChecked(true);
+}
+
+void frmOndulix::buildLineSelector()
+{
+    lblLine = place(borderedLabel(Frame1), "lblLine", layout::lblLine);
+    lblLine->setFont(boldFont(layout::kLineNumberPointSize));
+    lblLine->setText(QStringLiteral("1"));
+    // 0 and 33 are only passing values: paging wraps them round to 32 and 1.
+    VScroll1 = place(new UpwardScrollBar(0, 33, Frame1), "VScroll1", layout::VScroll1);
+    VScroll1->setLevel(1);
+    VScroll1->setAccessibleName(QStringLiteral("Line"));
+    // A drag of the thumb pages once, when it is released.
+    VScroll1->setTracking(false);
+}
+
+void frmOndulix::setTabOrderChain()
+{
+    std::vector<QWidget*> chain(vSlide.begin(), vSlide.end());
+    chain.insert(chain.end(),
+        {pWave, lblSlideVal, lblSLideNo, lblLable, frPreset, optWave[5], optWave[4], optWave[3],
+            optWave[2], optWave[1], optWave[0], cmdGenerate, cmdOpen, chkDraw, cmdSave, Label1,
+            cmdQuenfer, cmdConfigure, optWave[6], Frame1, cmdGenMem, VScroll1, lblLine, optWave[7],
+            optWave[8], cmdNormal});
+    // Labels, frames and the hidden flag never take the focus; Qt's chain holds only the others.
+    std::erase_if(chain, [](QWidget* w) { return !(w->focusPolicy() & Qt::TabFocus); });
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
 }
 
 } // namespace ondulix

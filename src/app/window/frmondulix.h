@@ -1,16 +1,11 @@
 #pragma once
 
-#include "app/editor/change_signals.h"
-#include "app/editor/edit_history.h"
 #include "app/editor/gesture_counter.h"
-#include "app/editor/line_writer.h"
 #include "app/editor/played_depth.h"
 #include "app/window/compiler_commands.h"
 #include "app/window/file_services.h"
 #include "app/window/window_services.h"
-#include "pattern/pattern_table.h"
 #include "platform/common_dialog.h"
-#include "platform/scroll_bar_line_selector.h"
 #include "platform/slider_sample_set.h"
 #include "wave/presets.h"
 #include "wave/random_source.h"
@@ -27,16 +22,18 @@ class QPushButton;
 
 namespace ondulix {
 
+class Editor;
 class FeatureFileChooser;
 class GraphBox;
 struct FeatureContext;
 class PresetButton;
+class ToolWindows;
 class UpwardScrollBar;
 
 // The program's one window. It builds the controls as laid out, keeps the values that several
 // operations share, and wires each event to its operation; the operations themselves live in
-// the toolkit-free layers. Everything beyond the laid-out window is a feature object of its
-// own, created and wired in wireFeatures(), one line each.
+// the toolkit-free layers, and what the user edits in the editor. Everything beyond the
+// laid-out window is a feature object of its own, created in wireFeatures(), one line each.
 class frmOndulix : public QWidget
 {
     Q_OBJECT
@@ -72,8 +69,6 @@ private:
     void onPointerMoved(Qt::MouseButtons buttons, float x, float y);
     void runPresetSelection();
     void onNormalizeClicked();
-    void onLineSelected();
-    void storeCurrentLine();
     void copySamplesToClipboard();
 
     FileServices fileServices() { return {CD1, *m_services.messages, *this}; }
@@ -103,13 +98,10 @@ private:
     UpwardScrollBar* VScroll1 = nullptr;
     QPushButton* cmdGenerate = nullptr;
 
-    // The window-level values that the operations share, as the program's design names them.
-    SliderSampleSet m_samples {vSlide};
-    PatternTable m_patternTable;
-    ScrollBarLineSelector m_lineSelector {VScroll1, lblLine};
+    // The window-level values that the operations share, as the program's design names them;
+    // the pattern table and the CSV file name are the editor's.
     std::filesystem::path m_startupDirectory;
     QString m_compilerPath;
-    QString m_csvFileName;
     Preset m_selectedPreset = Preset::Reset;
     RandomSource m_random;
     // The last start of the compiler: its input, output, command line and process id. Nothing
@@ -119,13 +111,13 @@ private:
     WindowServices m_services;
     CommonDialog CD1 {*m_services.files};
 
-    ChangeSignals m_changes;
     GestureCounter m_gestures {*this};
-    EditHistory m_history {{m_samples, m_patternTable, m_lineSelector}, m_gestures, m_changes};
-    LineWriter m_lineWriter {m_patternTable, m_lineSelector, m_samples, m_history};
+    // Made once the sliders and the line selector exist.
+    std::unique_ptr<Editor> m_editor;
     // The chip depth chosen in the graph's menu; drawing on the graph lands on its levels.
     PlayedDepth m_playedDepth;
     std::unique_ptr<FeatureFileChooser> m_featureFiles;
+    std::unique_ptr<ToolWindows> m_toolWindows;
     std::unique_ptr<FeatureContext> m_features;
 };
 

@@ -1,0 +1,107 @@
+#include "app/editor/editor.h"
+
+#include "files/csv_reader.h"
+#include "pattern/line_waves.h"
+#include "pattern/pattern_line.h"
+#include "platform/native_path.h"
+#include "platform/user_messages.h"
+
+namespace ondulix {
+
+namespace {
+
+QString refusal(const QString& path, const CsvError& error)
+{
+    const QString reason = QString::fromStdString(error.reason);
+    if (error.line == 0)
+        return QStringLiteral("Could not open \"%1\": %2.").arg(path, reason);
+    return QStringLiteral("Could not open \"%1\": line %2: %3.")
+        .arg(path, QString::number(error.line), reason);
+}
+
+EditHistory::Kind historyKind(Editor::Step step)
+{
+    return step == Editor::Step::Gesture ? EditHistory::Kind::Gesture : EditHistory::Kind::Own;
+}
+
+} // namespace
+
+Editor::Action::Action(Editor& editor, Step step)
+    : m_action(editor.m_history, historyKind(step))
+{ }
+
+Editor::Editor(std::unique_ptr<SampleSet> samples, std::unique_ptr<LineSelector> lines,
+    const GestureCounter& gestures, MessageSink& messages)
+    : m_samples(std::move(samples))
+    , m_lines(std::move(lines))
+    , m_messages(messages)
+    , m_history({*m_samples, m_table, *m_lines}, gestures, m_changes)
+{ }
+
+Editor::~Editor() = default;
+
+void Editor::writeWave(const Wave& wave, Step step)
+{
+    Action action(*this, step);
+    ondulix::writeWave(wave, *m_samples);
+}
+
+void Editor::writePasted(const PastedWave& pasted)
+{
+    if (const auto* refusal = std::get_if<std::string>(&pasted)) {
+        m_messages.tell(
+            QStringLiteral("Nothing was pasted: %1").arg(QString::fromStdString(*refusal)));
+        return;
+    }
+    writeWave(std::get<Wave>(pasted));
+}
+
+void Editor::writeLines(std::span<const LineWrite> lines)
+{
+    Action action(*this, Step::Own);
+    applyWrites(lines, m_table);
+    if (writesLine(lines, line()))
+        loadLine(m_table, line(), *m_samples);
+}
+
+void Editor::storeCurrentLine()
+{
+    Action action(*this, Step::Own);
+    storeLine(*m_samples, line(), m_table);
+}
+
+bool Editor::openTable(const QString& path)
+{
+    Action action(*this, Step::Own);
+    m_csvFileName = path;
+    CsvReadResult read = readCsvFile(toNativePath(path), m_table);
+    if (const auto* error = std::get_if<CsvError>(&read)) {
+        m_messages.tell(refusal(path, *error));
+        return false;
+    }
+    m_table = std::get<PatternTable>(std::move(read));
+    m_savedTable = m_table;
+    emit m_changes.csvOpened();
+    pageToFirstLine(*m_lines);
+    return true;
+}
+
+void Editor::pageToSelectedLine()
+{
+    Action action(*this, Step::Own);
+    ondulix::pageToSelectedLine(*m_lines, m_table, *m_samples);
+    emit m_changes.linePaged(line());
+}
+
+bool Editor::waveStored() const
+{
+    return wave() == lineWave(m_table, line());
+}
+
+void Editor::tableWasSaved()
+{
+    m_savedTable = m_table;
+    emit m_changes.csvSaved();
+}
+
+} // namespace ondulix

@@ -1,17 +1,12 @@
 #include "platform/graph_box.h"
 
+#include "platform/qt_colour.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 namespace ondulix {
-
-namespace {
-QColor toQColor(Rgb colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
-} // namespace
 
 GraphBox::GraphBox(QWidget* parent)
     : QFrame(parent)

@@ -151,7 +151,6 @@ void HarmonicsView::mouseReleaseEvent(QMouseEvent* event)
     if (m_lastColumn < 0 || event->button() != Qt::LeftButton)
         return;
     m_lastColumn = -1;
-    emit drawingEnded();
 }
 
 void HarmonicsView::resizeEvent(QResizeEvent*)

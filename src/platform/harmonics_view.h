@@ -41,7 +41,6 @@ signals:
     // harmonic the pointer passes gets the level at the pointer's height.
     void drawingStarted();
     void levelDrawn(int harmonic, double decibels);
-    void drawingEnded();
     // Up (+1) or Down (-1) on the chosen harmonic.
     void stepRequested(int harmonic, int direction);
     void removeRequested(int harmonic);

@@ -1,6 +1,6 @@
 #include "platform/table_overview_view.h"
 
-#include "wave/graph.h"
+#include "platform/qt_colour.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -18,11 +18,6 @@ const QColor kStoredBeneath {0, 150, 0}; // the graph's centre lines: dim, yet s
 const QColor kNeverStored {0, 100, 0}; // the graph's quarter lines: faint
 const QColor kCurrent {255, 255, 255};
 const QColor kPlaying {255, 200, 0};
-
-QColor toQColor(Rgb colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
 
 // One logical pixel wide, or `weight`, rounded to whole device pixels so the aliased lines
 // stay crisp at any device pixel ratio.
@@ -99,35 +94,48 @@ void TableOverviewView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), toQColor(kGraphBackground));
     painter.setRenderHint(QPainter::Antialiasing, false);
     const Waterfall waterfall(width(), height());
-    const QPen curve = linePen(toQColor(kCurveColour), painter);
-    const QPen faint = linePen(kNeverStored, painter);
     for (int line = Waterfall::kLines; line >= 1; --line) {
-        const int at = line - 1;
-        if (line == m_current) {
-            if (m_lines.stored[at] && m_lines.wave[at] != m_sliders) {
-                painter.setPen(linePen(kStoredBeneath, painter));
-                drawWave(painter, waterfall, m_lines.wave[at], line);
-            }
-            painter.setPen(linePen(kCurrent, painter, 2));
-            drawWave(painter, waterfall, m_sliders, line);
-        } else if (line == m_playing) {
-            painter.setPen(linePen(kPlaying, painter, 2));
-            drawWave(painter, waterfall, m_lines.wave[at], line);
-        } else if (!m_lines.stored[at]) {
-            painter.setPen(faint);
-            drawWave(painter, waterfall, Wave {}, line);
-        } else {
-            painter.setPen(curve);
-            drawWave(painter, waterfall, m_lines.wave[at], line);
-        }
+        if (line == m_current)
+            drawCurrentLine(painter, waterfall);
+        else
+            drawStoredLine(painter, waterfall, line);
     }
-    if (m_playing != 0) {
-        // A mark at the left of the playing line, so it is found even while it is the current one.
-        const double y = waterfall.baseline(m_playing);
-        const double x = waterfall.offset(m_playing);
+    if (m_playing != 0)
+        drawPlayingMark(painter, waterfall);
+}
+
+// From the sliders, over its stored wave drawn dimly where the two differ.
+void TableOverviewView::drawCurrentLine(QPainter& painter, const Waterfall& waterfall) const
+{
+    const int at = m_current - 1;
+    if (m_lines.stored[at] && m_lines.wave[at] != m_sliders) {
+        painter.setPen(linePen(kStoredBeneath, painter));
+        drawWave(painter, waterfall, m_lines.wave[at], m_current);
+    }
+    painter.setPen(linePen(kCurrent, painter, 2));
+    drawWave(painter, waterfall, m_sliders, m_current);
+}
+
+// A line never stored is all zeros, drawn faintly.
+void TableOverviewView::drawStoredLine(
+    QPainter& painter, const Waterfall& waterfall, int line) const
+{
+    const int at = line - 1;
+    if (line == m_playing)
         painter.setPen(linePen(kPlaying, painter, 2));
-        painter.drawLine(QLineF(x - 5, y, x - 1, y));
-    }
+    else
+        painter.setPen(
+            linePen(m_lines.stored[at] ? toQColor(kCurveColour) : kNeverStored, painter));
+    drawWave(painter, waterfall, m_lines.wave[at], line);
+}
+
+// A mark at the left of the playing line, so it is found even while it is the current one.
+void TableOverviewView::drawPlayingMark(QPainter& painter, const Waterfall& waterfall) const
+{
+    const double y = waterfall.baseline(m_playing);
+    const double x = waterfall.offset(m_playing);
+    painter.setPen(linePen(kPlaying, painter, 2));
+    painter.drawLine(QLineF(x - 5, y, x - 1, y));
 }
 
 void TableOverviewView::keyPressEvent(QKeyEvent* event)

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <array>
 
+class QPainter;
+
 namespace ondulix {
 
 // What the overview draws: the 32 lines as paging would load them, and which were ever stored.
@@ -33,9 +35,6 @@ public:
     // 0: no sweep plays.
     void setPlaying(int line);
 
-    int currentLine() const { return m_current; }
-    int playingLine() const { return m_playing; }
-
 signals:
     // A line to page to: Up, Down (33 and 0 wrap as the line selector does), Home, End, a click.
     void lineRequested(int line);
@@ -52,6 +51,9 @@ protected:
 
 private:
     void describe();
+    void drawCurrentLine(QPainter& painter, const Waterfall& waterfall) const;
+    void drawStoredLine(QPainter& painter, const Waterfall& waterfall, int line) const;
+    void drawPlayingMark(QPainter& painter, const Waterfall& waterfall) const;
 
     OverviewLines m_lines;
     int m_current = 1;

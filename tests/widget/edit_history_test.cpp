@@ -214,6 +214,7 @@ TEST_F(EditHistoryTest, TheChangeSignalsFollowEveryAction)
     QStringList seen;
     QObject::connect(
         &changes, &ChangeSignals::linePaged, [&](int line) { seen << QString::number(line); });
+    QObject::connect(&changes, &ChangeSignals::csvOpened, [&] { seen << "opened"; });
     QObject::connect(&changes, &ChangeSignals::tableWritten, [&] { seen << "written"; });
     QObject::connect(&changes, &ChangeSignals::actionEnded, [&] { seen << "ended"; });
     const auto after = [&seen](const std::function<void()>& act) {
@@ -224,7 +225,9 @@ TEST_F(EditHistoryTest, TheChangeSignalsFollowEveryAction)
     EXPECT_EQ(after([this] { setWave({5}); }), "ended");
     EXPECT_EQ(after([this] { click("cmdGenMem"); }), "written ended");
     dialog->answer(pathOf("line1.csv"));
-    EXPECT_EQ(after([this] { press(Qt::Key_O); }), "32 1 written ended");
+    EXPECT_EQ(after([this] { press(Qt::Key_O); }), "opened 32 1 written ended");
+    EXPECT_EQ(
+        after([this] { drop({QUrl::fromLocalFile(pathOf("line1.csv"))}); }), "opened 32 1 ended");
     EXPECT_EQ(after([this] { press(Qt::Key_Z); }), "written ended");
 }
 

@@ -54,19 +54,26 @@ TEST_F(SoundAndExport, F5WithoutAnAudioOutputSaysSoOnce)
     EXPECT_FALSE(control<QAction>("actStop")->isEnabled());
 }
 
-// The context menu offers the pitch by octave, 440 Hz at first, one pitch at a time.
-TEST_F(SoundAndExport, ThePitchMenuPicksOneOctaveOfA)
+// The context menu offers the pitch by octave, 440 Hz at first, and the sweep time, 2 s at first:
+// one of each at a time.
+TEST_F(SoundAndExport, ThePitchAndTheSweepTimeAreOneEntryEach)
 {
-    const QList<QAction*> pitches = control<QMenu>("mnuPitch")->actions();
-    const auto seen = [&pitches] {
-        QString text;
-        for (const QAction* pitch : pitches)
-            text += pitch->text() + (pitch->isChecked() ? "* " : " ");
-        return text;
-    };
-    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz* 880 Hz 1760 Hz ");
-    pitches[4]->trigger();
-    EXPECT_EQ(seen(), "55 Hz 110 Hz 220 Hz 440 Hz 880 Hz* 1760 Hz ");
+    const std::tuple<const char*, const char*, int, const char*> menus[]
+        = {{"mnuPitch", "55 Hz 110 Hz 220 Hz 440 Hz* 880 Hz 1760 Hz ", 4,
+               "55 Hz 110 Hz 220 Hz 440 Hz 880 Hz* 1760 Hz "},
+            {"mnuSweepTime", "0.5 s 1 s 2 s* 4 s 8 s ", 0, "0.5 s* 1 s 2 s 4 s 8 s "}};
+    for (const auto& [name, atFirst, picked, then] : menus) {
+        const QList<QAction*> entries = control<QMenu>(name)->actions();
+        const auto seen = [&entries] {
+            QString text;
+            for (const QAction* entry : entries)
+                text += entry->text() + (entry->isChecked() ? "* " : " ");
+            return text;
+        };
+        EXPECT_EQ(seen(), atFirst);
+        entries[picked]->trigger();
+        EXPECT_EQ(seen(), then);
+    }
 }
 
 // The sink may ask for any number of bytes: it gets the oscillator's frames, exactly as many

@@ -8,6 +8,7 @@
 #include "widget/window_fixture.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QScreen>
 #include <QSpinBox>
 
@@ -60,7 +61,8 @@ protected:
 };
 
 // Up and Down page with the wrap-around of VScroll1's arrows, Home and End go to the ends, and a
-// click to the line whose baseline is nearest; the description names the line. Ctrl+T closes it.
+// click to the line whose baseline is nearest; the description names the line. The Menu key
+// opens the current line's menu, and Ctrl+T closes the overview.
 TEST_F(Wavetable, TheOverviewPagesThroughTheLineSelector)
 {
     TableOverviewView* view = open();
@@ -74,6 +76,11 @@ TEST_F(Wavetable, TheOverviewPagesThroughTheLineSelector)
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, qRound(waterfall.baseline(5) - 2)));
     EXPECT_EQ(line(), 5);
     EXPECT_TRUE(view->accessibleDescription().contains(QStringLiteral("line 5 is current")));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint()); // the Menu key
+    QApplication::sendEvent(view, &menuKey);
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuTableLine"));
+    EXPECT_TRUE(menu->isVisible() && menu->actions()[0]->text() == "Copy line 5");
+    menu->close();
     QTest::keyClick(view, Qt::Key_T, Qt::ControlModifier);
     EXPECT_FALSE(view->isVisible()) << "the window's keys work in the overview";
 }
@@ -99,6 +106,12 @@ TEST_F(Wavetable, TheOverviewFollowsTheSlidersAndWorksOnLines)
     fromMenu(view, 2, QStringLiteral("Copy line"));
     fromMenu(view, 7, QStringLiteral("Paste over line"));
     EXPECT_EQ(stored(7)[0], 400);
+    const WaterfallSegment pasted = waterfall.segments(stored(7), 7)[0];
+    // One pixel wide, aliased: on the row the line's height falls in.
+    EXPECT_EQ(view->grab().toImage().pixelColor(
+                  qRound((pasted.x1 + pasted.x2) / 2), static_cast<int>(pasted.y1)),
+        QColor(0, 255, 0))
+        << "a stored line is drawn in the graph's colour";
     fromMenu(view, 2, QStringLiteral("Clear line"));
     EXPECT_EQ(readWave(window->features().editor.samples()), Wave {})
         << "the sliders reload line 2";

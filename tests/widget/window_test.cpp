@@ -42,6 +42,7 @@ TEST_F(Window, ControlsStandWhereTheyAreLaidOut)
         EXPECT_EQ(std::pair(control(name)->x(), control(name)->width()), std::pair(272, 137));
     EXPECT_TRUE(control<QLabel>("Label1")->wordWrap());
     EXPECT_EQ(preset(8)->iconSize(), QSize(31, 31));
+    EXPECT_TRUE(preset(0)->isChecked());
 }
 
 // A click (press and release inside the graph) arms drawing again; a lone release, such as

@@ -4,9 +4,9 @@
 
 namespace ondulix {
 
-// What feature objects follow, without reaching into the window. The window emits the first
-// four as its handlers run; the edit history the next two when an action or an undo step ends;
-// the sound preview the last.
+// What feature objects follow, without reaching into the window. The window's change handler
+// sends the first; the editor the next three as it pages, opens and saves; the edit history
+// the next two when an action or an undo step ends; the sound preview the last.
 class ChangeSignals : public QObject
 {
     Q_OBJECT
@@ -16,7 +16,8 @@ signals:
     void sampleChanged(int index);
     // After each run of paging, the nested run of a wrap included, with the line it loaded.
     void linePaged(int line);
-    // The table now holds what its CSV file holds.
+    // The table now holds what its CSV file holds: opened by the button, Ctrl+O, the command
+    // line or a drop, or just saved.
     void csvOpened();
     void csvSaved();
     // An action, or an undo or redo, that changed cells of the table: Generate to Memory,

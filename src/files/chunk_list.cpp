@@ -21,8 +21,11 @@ ReadResult<std::optional<Bytes>> findChunk(Bytes file, std::string_view id)
     ByteReader in(file);
     const ListForm* form = nullptr;
     for (const ListForm& candidate : kListForms) {
-        if (in.takeTag(candidate.id))
+        // Taking a tag moves past it: the next candidate would be read from the outer size.
+        if (in.takeTag(candidate.id)) {
             form = &candidate;
+            break;
+        }
     }
     // The outer size and the form type ("WAVE", "AIFF", ...).
     if (!form || !in.take(2 * kIdSize))

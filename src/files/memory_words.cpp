@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <type_traits>
 
 namespace ondulix {
 
@@ -40,16 +41,19 @@ std::uint64_t chipLevel(double value, int bits)
         static_cast<long long>(sample - kSampleMin) * top, kSampleMax - kSampleMin));
 }
 
-std::vector<std::uint64_t> chipLevels(const PatternTable& table, int bits)
+// Each sample value of the table in address order, made a word by `toWord`: a template, so that
+// the conversion is inlined into the loop rather than called through a function object 1024 times.
+template <typename ToWord>
+std::vector<std::invoke_result_t<ToWord, double>> wordsOfSamples(
+    const PatternTable& table, ToWord toWord)
 {
-    std::vector<std::uint64_t> levels;
-    levels.reserve(kMemoryDepth);
+    std::vector<std::invoke_result_t<ToWord, double>> words;
+    words.reserve(kMemoryDepth);
     for (int line = 1; line <= kPatternLineCount; ++line) {
-        for (int sample = 0; sample < 32; ++sample)
-            levels.push_back(
-                chipLevel(readNumber(table.cell(line, kFirstSampleRow + sample)), bits));
+        for (int sample = 0; sample < kSampleCount; ++sample)
+            words.push_back(toWord(readNumber(table.cell(line, kFirstSampleRow + sample))));
     }
-    return levels;
+    return words;
 }
 
 std::vector<std::uint64_t> packedNibbles(const std::vector<std::uint64_t>& levels)
@@ -74,14 +78,7 @@ std::uint64_t encodedWord(std::int64_t word, const WordFormat& format)
 std::vector<std::int64_t> memoryWords(const PatternTable& table, int bits)
 {
     checkWidth(bits);
-    std::vector<std::int64_t> words;
-    words.reserve(kMemoryDepth);
-    for (int line = 1; line <= kPatternLineCount; ++line) {
-        for (int sample = 0; sample < 32; ++sample)
-            words.push_back(
-                scaledWord(readNumber(table.cell(line, kFirstSampleRow + sample)), bits));
-    }
-    return words;
+    return wordsOfSamples(table, [bits](double value) { return scaledWord(value, bits); });
 }
 
 std::optional<std::string> packingFault(const WordFormat& format)
@@ -107,7 +104,8 @@ std::vector<std::uint64_t> encodedWords(const PatternTable& table, const WordFor
     if (const auto fault = packingFault(format))
         throw std::invalid_argument(*fault);
     if (format.encoding == WordEncoding::Levels) {
-        std::vector<std::uint64_t> levels = chipLevels(table, format.bits);
+        std::vector<std::uint64_t> levels = wordsOfSamples(
+            table, [bits = format.bits](double value) { return chipLevel(value, bits); });
         return format.packed ? packedNibbles(levels) : levels;
     }
     std::vector<std::uint64_t> words;

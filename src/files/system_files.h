@@ -27,7 +27,9 @@ NewFile writeNewFile(const std::filesystem::path& path, std::string_view bytes,
     std::optional<std::filesystem::perms> permissions);
 
 // Puts `from` in the place of `to` in one step: `to` then names either the old file or the whole
-// new one, never half of one and never nothing.
+// new one, never half of one and never nothing. Returns once the new name is on the disk too,
+// where the folder can be opened and its file system syncs folders. A failure of that last sync
+// is returned although `to` already names the new file, and `from` is gone.
 std::optional<std::string> replaceFile(
     const std::filesystem::path& from, const std::filesystem::path& to);
 

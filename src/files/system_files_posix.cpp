@@ -33,6 +33,25 @@ int writeAll(int fd, std::string_view bytes)
     return 0;
 }
 
+// Returns 0, or the error of a sync that the folder's file system could do and did not. The name
+// that a rename wrote is in the folder's own data, which a sync of the file leaves in memory.
+int syncFolder(const std::filesystem::path& file)
+{
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // A folder that may be written but not read (mode -wx) cannot be opened: the rename is all
+    // that can be done there, and it was done.
+    if (fd < 0)
+        return 0;
+    int error = ::fsync(fd) != 0 ? errno : 0;
+    ::close(fd);
+    // Some file systems (and FUSE ones often) cannot sync a folder at all: they are no fault of
+    // the disk, and as safe as they can be made.
+    if (error == EINVAL || error == ENOTSUP || error == ENOSYS)
+        error = 0;
+    return error;
+}
+
 } // namespace
 
 NewFile writeNewFile(const std::filesystem::path& path, std::string_view bytes,
@@ -60,6 +79,10 @@ std::optional<std::string> replaceFile(
 {
     if (std::rename(from.c_str(), to.c_str()) != 0)
         return systemReason(errno);
+    // The new file is in place and is not taken back: the user is told that the disk failed
+    // (EIO, most often), since the saved file may not outlast a power cut.
+    if (const int error = syncFolder(to); error != 0)
+        return "the new file is in place, but a power cut may lose it: " + systemReason(error);
     return std::nullopt;
 }
 

@@ -3,7 +3,6 @@
 #include "files/chunk_list.h"
 #include "files/whole_file.h"
 #include "pattern/frame_choice.h"
-#include "pattern/line_waves.h"
 #include "sound/cycle_resampling.h"
 #include "sound/recording_cycles.h"
 
@@ -173,12 +172,6 @@ ReadResult<ImportedWaves> importFile(const std::filesystem::path& path, const Au
     if (!file.bytes)
         return Refusal {file.failure};
     return importWaves(bytesOf(*file.bytes), decode);
-}
-
-void storeImportedLines(const ImportedWaves& waves, PatternTable& table)
-{
-    for (const ImportedLine& imported : waves.lines)
-        storeWave(imported.wave, imported.line, table);
 }
 
 } // namespace ondulix

@@ -66,7 +66,4 @@ ImportedWaves importTrackerWave(const TrackerWaveLevels& wave);
 // Its waves as a wavetable; a one-shot as a recording.
 ReadResult<ImportedWaves> importSurgeWavetable(const SurgeWavetable& table);
 
-// Writes the imported lines in Generate to Memory's form.
-void storeImportedLines(const ImportedWaves& waves, PatternTable& table);
-
 } // namespace ondulix

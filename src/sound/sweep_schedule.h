@@ -30,7 +30,6 @@ public:
     int indexAt(std::int64_t elapsedFrames) const;
 
     int lineCount() const { return m_lineCount; }
-    std::int64_t sweepFrames() const { return m_sweepFrames; }
 
 private:
     int m_lineCount = 1;

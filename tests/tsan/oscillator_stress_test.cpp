@@ -39,7 +39,8 @@ bool playsOneWholeWave(const Frames& frames)
 
 TEST(OscillatorThreads, EventSideAndRendererRaceWithoutAFault)
 {
-    constexpr int kLast = 321; // published only at the end
+    // Published only at the end: the loop's waves and tables stay below it.
+    constexpr int kLast = 321;
     ChipOscillator oscillator;
     std::atomic<bool> heardLast {false};
     int renders = 0;
@@ -58,9 +59,9 @@ TEST(OscillatorThreads, EventSideAndRendererRaceWithoutAFault)
     int publishes = 0;
     TableSteps table;
     for (const auto end = Clock::now() + std::chrono::seconds(2); Clock::now() < end; ++publishes) {
-        oscillator.publish(flat(publishes % 320 + 1));
+        oscillator.publish(flat(publishes % (kLast - 2) + 1));
         table.count = publishes % 32 + 1;
-        table.wave.fill(flat(publishes % 320 + 2));
+        table.wave.fill(flat(publishes % (kLast - 2) + 2));
         oscillator.publishTable(table);
         if (publishes % 11 == 0)
             oscillator.isSweeping() ? oscillator.stopSweep() : oscillator.startSweep();

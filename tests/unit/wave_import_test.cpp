@@ -1,5 +1,4 @@
 #include "files/wave_import.h"
-#include "pattern/line_waves.h"
 #include "wave/number_text.h"
 #include "wave/tracker_wave.h"
 
@@ -177,10 +176,12 @@ TEST(AudioImport, TheContentDecidesBetweenWavetableCycleAndRecording)
         levels(taken(importAudio({four, 48000, text("<!>256 10000000 x"), {}}, {}))), fourLines);
     EXPECT_EQ(levels(taken(importAudio({four, 48000, {}, text(le({1, 256}, 4))}, {}))), fourLines);
     // The chunk that the decoder did not show, found in the file's own chunk list, past a chunk of
-    // odd size; but not past one that runs beyond the end.
+    // odd size, and behind an outer size that spells another form; but not past one that runs
+    // beyond the end.
     const std::string files[]
         = {chunk("RIFF", "WAVE" + chunk("junk", "odd") + chunk("clm ", "<!>256 0")),
-            "FORM\0\0\0\0AIFFCOMM\0\0\0\3abc\0clm \0\0\0\6<!>256"s};
+            "FORM\0\0\0\0AIFFCOMM\0\0\0\3abc\0clm \0\0\0\6<!>256"s,
+            "RIFFFORMWAVE" + chunk("clm ", "<!>256")};
     for (const std::string& file : files)
         EXPECT_EQ(levels(taken(importAudio({four, 48000, {}, {}}, bytesOf(file)))), fourLines);
     const std::string broken = chunk("RIFF", "WAVEdata" + le({9000}, 4) + chunk("clm ", "<!>256"));
@@ -190,13 +191,15 @@ TEST(AudioImport, TheContentDecidesBetweenWavetableCycleAndRecording)
         = levels(taken(importAudio({steadyFrames(64, 256, 0, 0.002), 48000, {}, {}}, {})));
     EXPECT_EQ((std::vector {bank.at(1), bank.at(31)}), (std::vector {2, 63}));
 
-    const auto cycle = taken(importAudio({tone(4096, 48000.0 / 4096), 48000, {}, {}}, {}));
-    EXPECT_EQ(cycle.currentWave.value_or(Wave {})[8], 250);
+    const Wave cycle = taken(importAudio({tone(4096, 48000.0 / 4096), 48000, {}, {}}, {}))
+                           .currentWave.value_or(Wave {});
+    EXPECT_EQ(cycle[8], 250);
+    // Lines 1..32, each that cycle again, cut at a rising zero crossing.
     const auto recording = taken(importAudio({tone(4097, 1000), 48000, {}, {}}, {}));
     ASSERT_EQ(recording.lines.size(), 32u);
-    PatternTable table;
-    storeImportedLines(recording, table);
-    EXPECT_EQ(lineWave(table, 32), recording.lines[31].wave);
+    for (int i = 0; i < 32; ++i)
+        EXPECT_EQ(
+            std::pair(recording.lines[i].line, recording.lines[i].wave), std::pair(i + 1, cycle));
 }
 
 TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)

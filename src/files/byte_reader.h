@@ -1,12 +1,13 @@
 #pragma once
 
+#include "wave/read_result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace ondulix {
 
@@ -17,19 +18,6 @@ using Bytes = std::span<const std::uint8_t>;
 inline Bytes bytesOf(std::string_view text)
 {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
-
-// Why a file was not taken, in words for the user, who sees "FILE: reason".
-struct Refusal
-{
-    std::string reason;
-};
-
-template <typename T> using ReadResult = std::variant<T, Refusal>;
-
-template <typename T> const Refusal* refusalIn(const ReadResult<T>& result)
-{
-    return std::get_if<Refusal>(&result);
 }
 
 // Whatever declares how many bytes follow and then has fewer, or more than it may hold.

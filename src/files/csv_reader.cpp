@@ -9,12 +9,12 @@ namespace ondulix {
 
 namespace {
 
-CsvError refuse(std::int64_t line, std::string reason)
+Refusal refuse(std::int64_t line, std::string reason)
 {
-    return CsvError {line, std::move(reason)};
+    return Refusal {std::move(reason), line};
 }
 
-std::optional<CsvError> checkLine(std::string_view line, std::int64_t number)
+std::optional<Refusal> checkLine(std::string_view line, std::int64_t number)
 {
     if (line.find('\0') != std::string_view::npos)
         return refuse(number, "it holds a NUL byte, so this is not a text file");
@@ -64,7 +64,7 @@ CsvReadResult readCsvFile(const std::filesystem::path& path, const PatternTable&
 {
     const WholeFile file = readWholeFile(path, kCsvFileSizeLimit);
     if (!file.bytes)
-        return CsvError {0, file.failure};
+        return Refusal {file.failure};
     return readCsv(*file.bytes, old);
 }
 

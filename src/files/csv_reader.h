@@ -1,13 +1,13 @@
 #pragma once
 
 #include "pattern/pattern_table.h"
+#include "wave/read_result.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace ondulix {
 
@@ -17,17 +17,9 @@ inline constexpr int kCsvFieldCount = 33;
 // A pattern file is a few kilobytes; anything this large was picked by mistake.
 inline constexpr std::size_t kCsvFileSizeLimit = 1024 * 1024;
 
-// Why a CSV file was refused.
-struct CsvError
-{
-    std::int64_t line = 0; // 1-based; 0 when the fault lies with the file as a whole
-    std::string reason;
-
-    friend bool operator==(const CsvError&, const CsvError&) = default;
-};
-
-// Either the table with the file's lines stored in it, or why the file was refused.
-using CsvReadResult = std::variant<PatternTable, CsvError>;
+// Either the table with the file's lines stored in it, or why the file was refused and at
+// which line.
+using CsvReadResult = ReadResult<PatternTable>;
 
 // Reads the bytes of a CSV pattern file into a copy of `old`, all or nothing: a refused file
 // leaves no trace, so the table the user sees always matches one whole file.

@@ -69,7 +69,7 @@ int compile(const QuenferCommandLine& command, std::ostream& err)
     if (isSameFile(command.input, command.output))
         return cannotWrite("it is the input file " + command.input);
     const CsvReadResult read = readCsvFile(command.input, PatternTable {});
-    if (const auto* error = std::get_if<CsvError>(&read)) {
+    if (const Refusal* error = refusalIn(read)) {
         err << "quenfer: " << placeOf(command.input, error->line) << ": " << error->reason << '\n';
         return kQuenferRefused;
     }

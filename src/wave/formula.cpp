@@ -70,10 +70,10 @@ FormulaWaves evaluateFormula(const FormulaRequest& request)
 {
     if (auto refusal = rangeRefusal(request))
         return *std::move(refusal);
-    std::variant<std::vector<double>, std::string> values
+    ReadResult<std::vector<double>> values
         = formulaValues(request.expression, request.fromLine, request.toLine);
-    if (auto* message = std::get_if<std::string>(&values))
-        return std::move(*message);
+    if (const Refusal* refusal = refusalIn(values))
+        return *refusal;
     const auto& results = std::get<std::vector<double>>(values);
     if (auto refusal = valueRefusal(results, request))
         return *std::move(refusal);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "wave/read_result.h"
 #include "wave/sample_set.h"
 
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace ondulix {
@@ -35,7 +35,7 @@ struct FormulaRequest
 // The waves of lines From..To in order, samples rounded half to even; or, when the formula
 // cannot be read or gives a value it may not, the message that says what and where, and no
 // wave at all.
-using FormulaWaves = std::variant<std::vector<Wave>, std::string>;
+using FormulaWaves = ReadResult<std::vector<Wave>>;
 
 FormulaWaves evaluateFormula(const FormulaRequest& request);
 

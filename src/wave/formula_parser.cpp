@@ -161,8 +161,7 @@ std::string severalValuesRefusal(std::string_view expression)
 
 } // namespace
 
-std::variant<std::vector<double>, std::string> formulaValues(
-    std::string_view expression, int fromLine, int toLine)
+ReadResult<std::vector<double>> formulaValues(std::string_view expression, int fromLine, int toLine)
 {
     if (auto refusal = textRefusal(expression))
         return *std::move(refusal);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "wave/read_result.h"
+
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace ondulix {
@@ -14,7 +15,7 @@ namespace ondulix {
 //
 // One point at a time, not muParser's bulk mode: Debian builds that on OpenMP, whose threads
 // cost far more than 1024 points do and go on spinning after it.
-std::variant<std::vector<double>, std::string> formulaValues(
+ReadResult<std::vector<double>> formulaValues(
     std::string_view expression, int fromLine, int toLine);
 
 } // namespace ondulix

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "wave/read_result.h"
 #include "wave/sample_set.h"
 
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace ondulix {
@@ -12,7 +12,7 @@ namespace ondulix {
 // What a paste reads from a text: the 32 samples, or the message that tells the user what was
 // expected and what was found. A refused text changes nothing, and a value out of range is
 // refused, never clamped: a person typed it and can mend it.
-using PastedWave = std::variant<Wave, std::string>;
+using PastedWave = ReadResult<Wave>;
 
 // The text cut at runs of tabs, commas, semicolons, blanks, CRs and line feeds; separators
 // before the first field and after the last make no empty field.

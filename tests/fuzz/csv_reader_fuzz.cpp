@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const CsvReadResult result = readCsv(bytes, kOld);
     const auto lines = std::count(bytes.begin(), bytes.end(), '\n') + 1;
-    if (const auto* error = std::get_if<CsvError>(&result)) {
+    if (const Refusal* error = refusalIn(result)) {
         FUZZ_CHECK(error->line >= 1 && error->line <= lines && !error->reason.empty());
         return 0;
     }

@@ -44,7 +44,7 @@ static void checkPastes(const std::string& text)
         const PastedWave copied = readPastedWave(clipboardText(ArraySampleSet(*wave)));
         FUZZ_CHECK(std::holds_alternative<Wave>(copied) && std::get<Wave>(copied) == *wave);
     } else {
-        FUZZ_CHECK(!std::get<std::string>(pasted).empty());
+        FUZZ_CHECK(!std::get<Refusal>(pasted).reason.empty());
     }
     for (const int bits : kTrackerDepths) {
         const PastedWave tracker = readTrackerWave(text, bits);
@@ -53,7 +53,7 @@ static void checkPastes(const std::string& text)
             const PastedWave again = readTrackerWave(trackerText(*wave, bits), bits);
             FUZZ_CHECK(std::holds_alternative<Wave>(again) && std::get<Wave>(again) == *wave);
         } else {
-            FUZZ_CHECK(!std::get<std::string>(tracker).empty());
+            FUZZ_CHECK(!std::get<Refusal>(tracker).reason.empty());
         }
     }
 }

@@ -62,7 +62,7 @@ TEST(Formula, GivesTheseSamplesOrRefusesSayingWhatAndWhere)
             continue;
         }
         ASSERT_TRUE(std::holds_alternative<std::vector<Wave>>(waves))
-            << request.expression << ": " << std::get<std::string>(waves);
+            << request.expression << ": " << std::get<Refusal>(waves).reason;
         const auto& got = std::get<std::vector<Wave>>(waves);
         EXPECT_EQ(got.size(), static_cast<std::size_t>(request.toLine - request.fromLine + 1));
         for (const auto& [where, value] : std::get<Spots>(expected))

@@ -100,8 +100,8 @@ TEST(CsvFiles, ReadsAllOrNothingNamingTheLineAtFault)
             {std::string("1\r\n2,\0\r\n", 7), 2}, {"1\r2\r\n", 1}};
     for (const auto& [bytes, line] : broken) {
         const CsvReadResult refused = readCsv(bytes, PatternTable {});
-        ASSERT_TRUE(std::holds_alternative<CsvError>(refused)) << bytes;
-        EXPECT_EQ(std::get<CsvError>(refused).line, line) << bytes;
+        ASSERT_TRUE(refusalIn(refused)) << bytes;
+        EXPECT_EQ(refusalIn(refused)->line, line) << bytes;
     }
 }
 
@@ -112,7 +112,7 @@ TEST_F(FilesTest, SettingsFileAndTheCsvSizeLimit)
 {
     std::ofstream(folder / "big.csv") << std::string(kCsvFileSizeLimit + 1, '\n');
     const CsvReadResult big = readCsvFile(folder / "big.csv", PatternTable {});
-    EXPECT_EQ(std::get<CsvError>(big).line, 0);
+    EXPECT_EQ(std::get<Refusal>(big).line, 0);
     const fs::path ini = settingsFilePath(folder);
     EXPECT_EQ(loadSettings(ini), std::nullopt);
     EXPECT_EQ(read(folder / "Ondulix.ini"), "");

@@ -76,10 +76,10 @@ TEST(PastedWave, ReadsEachFormAndRefusesAllElseWithWhatWasFound)
         {listOf(33, ", ", {"7", ".5", "-.25"}), waveOf({{0, 500}, {1, -250}})},
         {listOf(33, ",", {"32", "1"}), refusal(scaled, 1, "1")},
         {"ABC\t" + listOf(32, "\t", {"1"}), refusal(scaled, 1, "1")},
-        {"42", "32 numbers were expected; 1 was found."},
-        {zeros31 + " 1 2 3", "32 numbers were expected; 34 were found."},
-        {"ABC\t" + listOf(31, "\t"), "32 numbers were expected; 31 were found."},
-        {" \t,;\r\n", "32 numbers were expected; 0 were found."},
+        {"42", Refusal("32 numbers were expected; 1 was found.")},
+        {zeros31 + " 1 2 3", Refusal("32 numbers were expected; 34 were found.")},
+        {"ABC\t" + listOf(31, "\t"), Refusal("32 numbers were expected; 31 were found.")},
+        {" \t,;\r\n", Refusal("32 numbers were expected; 0 were found.")},
         // A long field is quoted cut short, after 24 characters.
         {"x" + std::string(40, '1') + " " + zeros31,
             refusal("A number", 1, "x11111111111111111111111...")},
@@ -145,7 +145,7 @@ TEST(TrackerWave, FullScaleFillsEachDepthHalvesGoToEvenAndOnlyWholeLevelsPaste)
         {8, "99999999999999999999 " + zeros31,
             refusal("A whole number from 0 to 255", 1, "99999999999999999999")},
         {5, "1.0 " + zeros31, refusal("A whole number from 0 to 31", 1, "1.0")},
-        {4, zeros31, "32 numbers were expected; 31 were found."},
+        {4, zeros31, Refusal("32 numbers were expected; 31 were found.")},
     };
     for (const auto& [bits, text, expected] : pastes)
         EXPECT_EQ(readTrackerWave(text, bits), expected) << text;
@@ -163,9 +163,9 @@ TEST(TrackerWave, TheGameBoyFormIsOneHexadecimalDigitASampleInEitherCase)
         {"01 23 45 67 89 AB CD EF FE DC BA 98 76 54 32 10", triangle},
         {"0x 23456789ABCDEFFEDCBA9876543210", refusal(digit, 2, "x")},
         {"0123456789ABCDEFFEDCBA98765432\xC3\xA9\x30", refusal(digit, 31, "\xC3\xA9")},
-        {"A", "32 hexadecimal digits were expected; 1 was found."},
+        {"A", Refusal("32 hexadecimal digits were expected; 1 was found.")},
         {"F 0123456789ABCDEFFEDCBA9876543210",
-            "32 hexadecimal digits were expected; 33 were found."},
+            Refusal("32 hexadecimal digits were expected; 33 were found.")},
     };
     for (const auto& [text, expected] : pastes)
         EXPECT_EQ(readGameBoyWave(text), expected) << text;

@@ -10,7 +10,7 @@ namespace ondulix {
 
 namespace {
 
-QString refusal(const QString& path, const CsvError& error)
+QString refusal(const QString& path, const Refusal& error)
 {
     const QString reason = QString::fromStdString(error.reason);
     if (error.line == 0)
@@ -48,9 +48,9 @@ void Editor::writeWave(const Wave& wave, Step step)
 
 void Editor::writePasted(const PastedWave& pasted)
 {
-    if (const auto* refusal = std::get_if<std::string>(&pasted)) {
+    if (const Refusal* refusal = refusalIn(pasted)) {
         m_messages.tell(
-            QStringLiteral("Nothing was pasted: %1").arg(QString::fromStdString(*refusal)));
+            QStringLiteral("Nothing was pasted: %1").arg(QString::fromStdString(refusal->reason)));
         return;
     }
     writeWave(std::get<Wave>(pasted));
@@ -75,7 +75,7 @@ bool Editor::openTable(const QString& path)
     Action action(*this, Step::Own);
     m_csvFileName = path;
     CsvReadResult read = readCsvFile(toNativePath(path), m_table);
-    if (const auto* error = std::get_if<CsvError>(&read)) {
+    if (const Refusal* error = refusalIn(read)) {
         m_messages.tell(refusal(path, *error));
         return false;
     }

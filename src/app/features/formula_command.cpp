@@ -38,9 +38,9 @@ bool FormulaCommand::apply()
 {
     const FormulaRequest request = m_dialog->request(m_editor.line());
     const FormulaWaves waves = evaluateFormula(request);
-    if (const auto* refusal = std::get_if<std::string>(&waves)) {
+    if (const Refusal* refusal = refusalIn(waves)) {
         m_messages.tell(QStringLiteral("The formula was not applied: %1")
-                            .arg(QString::fromStdString(*refusal)));
+                            .arg(QString::fromStdString(refusal->reason)));
         return false;
     }
     const auto& written = std::get<std::vector<Wave>>(waves);

@@ -141,10 +141,10 @@ void TableOverview::copyLine(int line)
 void TableOverview::pasteOverLine(int line)
 {
     const PastedWave pasted = readPastedWave(currentClipboardText());
-    if (const auto* refusal = std::get_if<std::string>(&pasted)) {
+    if (const Refusal* refusal = refusalIn(pasted)) {
         m_messages.tell(QStringLiteral("Nothing was pasted over line %1: %2")
                             .arg(line)
-                            .arg(QString::fromStdString(*refusal)));
+                            .arg(QString::fromStdString(refusal->reason)));
         return;
     }
     const LineWrite write[] = {{line, std::get<Wave>(pasted)}};

@@ -3,6 +3,7 @@
 #include "files/byte_reader.h"
 #include "files/tracker_wave_file.h"
 #include "files/wavetable_reader.h"
+#include "pattern/line_writes.h"
 #include "pattern/pattern_table.h"
 #include "wave/sample_set.h"
 
@@ -30,18 +31,12 @@ struct DecodedAudio
 // Decodes a file's bytes as audio, or says why it cannot ("not audio: ...").
 using AudioDecoder = std::function<ReadResult<DecodedAudio>(Bytes)>;
 
-struct ImportedLine
-{
-    int line; // 1..32
-    Wave wave;
-};
-
 // Either the current wave (a single cycle, a tracker wave) or lines of the table (a wavetable,
 // a recording), in line order. Lines not named stay as they are.
 struct ImportedWaves
 {
     std::optional<Wave> currentWave;
-    std::vector<ImportedLine> lines;
+    LineWrites lines; // lines 1..32, in Generate to Memory's form once written
 };
 
 // The largest file an import reads: minutes of sound in any format, and still a bound on memory.

@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QWidget>
-#include <vector>
 
 namespace ondulix {
 
@@ -73,10 +72,7 @@ void FileImport::importFrom(const QString& path)
         m_editor.writeWave(*imported.currentWave);
         return;
     }
-    std::vector<LineWrite> lines;
-    for (const ImportedLine& line : imported.lines)
-        lines.push_back({line.line, line.wave});
-    m_editor.writeLines(lines);
+    m_editor.writeLines(imported.lines);
 }
 
 } // namespace ondulix

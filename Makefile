@@ -5,9 +5,9 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 # The same tests once more with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
-# targets, each in a build folder of its own (see cmake/Hardening.cmake).
+# targets on the same sanitized libraries, in a build folder of their own, made with clang (see
+# cmake/Hardening.cmake).
 SANITIZE_DIR ?= build-sanitize
-FUZZ_DIR ?= build-fuzz
 # The code that two threads share, with ThreadSanitizer and without Qt (tests/tsan/).
 TSAN_DIR ?= build-tsan
 FUZZ_SECONDS ?= 60
@@ -15,26 +15,30 @@ FUZZ_SECONDS ?= 60
 FUZZ_TEST_SECONDS ?= 15
 
 .PHONY: run test build deps test-deps configure bench format clean install package sanitize-test \
-	tsan-test fuzz fuzz-build
+	sanitize-configure tsan-test fuzz fuzz-build
 
 run: deps build
 	./$(BUILD_DIR)/src/app/ondulix
 
 # The suite runs once, in the sanitizer build, which finds all that the plain build would and
 # more. The plain build makes what the package holds, for the package test, and the benchmarks,
-# so that `make bench` keeps compiling.
+# so that `make bench` keeps compiling: they share the plain build's libraries.
 test: CMAKE_FLAGS += -DONDULIX_TESTS=ON
 test: test-deps configure
 	cmake --build $(BUILD_DIR) --target ondulix_package_files ondulix_bench
-	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600 -R '^package_test$$'
+	cd $(BUILD_DIR) && ctest --output-on-failure --timeout 600 -L package
 	$(MAKE) sanitize-test
 	$(MAKE) tsan-test
-	$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_TEST_SECONDS)
+	bash tests/fuzz/run_fuzz.sh $(SANITIZE_DIR) $(FUZZ_TEST_SECONDS)
 
-# Debug (-O0) builds fastest, and the sanitizers find the same faults at any level.
-sanitize-test: test-deps
-	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DONDULIX_TESTS=ON \
-		-DONDULIX_SANITIZE=ON
+# Debug (-O0) builds fastest, and the sanitizers find the same faults at any level; the fuzz
+# targets' libraries alone are optimized (-O2), for the fuzzer's speed.
+sanitize-configure: test-deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+		-DONDULIX_TESTS=ON -DONDULIX_SANITIZE=ON -DONDULIX_FUZZ=ON
+
+# The tests, and the fuzz targets built beside them.
+sanitize-test: sanitize-configure
 	cmake --build $(SANITIZE_DIR)
 	cd $(SANITIZE_DIR) && ctest --output-on-failure --timeout 600 -j2
 
@@ -44,14 +48,12 @@ tsan-test: test-deps
 	cmake --build $(TSAN_DIR)
 	cd $(TSAN_DIR) && ctest --output-on-failure --timeout 120
 
-fuzz-build: test-deps
-	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DCMAKE_CXX_COMPILER=clang++ -DONDULIX_FUZZ=ON
-	cmake --build $(FUZZ_DIR) --target ondulix_fuzz_targets
+fuzz-build: sanitize-configure
+	cmake --build $(SANITIZE_DIR) --target ondulix_fuzz_targets
 
 # Each fuzz target for FUZZ_SECONDS: make fuzz FUZZ_SECONDS=600
 fuzz: fuzz-build
-	bash tests/fuzz/run_fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+	bash tests/fuzz/run_fuzz.sh $(SANITIZE_DIR) $(FUZZ_SECONDS)
 
 bench: CMAKE_FLAGS += -DONDULIX_TESTS=ON
 bench: test-deps build
@@ -82,4 +84,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR)

@@ -1,7 +1,8 @@
 # Builds made for finding faults, not for shipping.
 #   ONDULIX_SANITIZE  every target with AddressSanitizer and UndefinedBehaviorSanitizer
-#   ONDULIX_FUZZ      the libFuzzer targets of tests/fuzz, with the same two sanitizers (clang)
-# Each goes in a build folder of its own; the Makefile's `test` and `fuzz` run them.
+#   ONDULIX_FUZZ      the libFuzzer targets of tests/fuzz, on the same libraries (clang)
+# `make test` makes both in one build folder with clang, so the tests and the fuzz targets share
+# the sanitized libraries; the Makefile's `sanitize-test` and `fuzz` run them.
 option(ONDULIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(ONDULIX_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
 
@@ -13,8 +14,8 @@ endif()
 # or a fuzz run that meets one fails.
 set(ondulix_sanitizers address,undefined)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-    # GCC keeps these out of "undefined". A double beyond the range of the integer it is cast
-    # to is the very fault the number reader and paging guard against.
+    # GCC keeps these out of "undefined" (clang's has them). A double beyond the range of the
+    # integer it is cast to is the very fault the number reader and paging guard against.
     string(APPEND ondulix_sanitizers ",float-cast-overflow")
 endif()
 add_compile_options(-fsanitize=${ondulix_sanitizers} -fno-sanitize-recover=all
@@ -23,14 +24,24 @@ add_link_options(-fsanitize=${ondulix_sanitizers})
 # The standard library's own checks: an index past the end of a string or vector that stays
 # inside its allocation is no address error, but it is still a fault.
 add_compile_definitions(_GLIBCXX_ASSERTIONS)
-
-if(ONDULIX_FUZZ)
-    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-        message(FATAL_ERROR "The fuzz targets need clang with libFuzzer: -DCMAKE_CXX_COMPILER=clang++")
-    endif()
-    # Coverage feedback for the fuzzer in every library; only the targets link its main().
-    add_compile_options(-fsanitize=fuzzer-no-link)
+# Line tables are all a report needs to name the file and line; full debug information would
+# cost a quarter of the compile time.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    add_compile_options(-gline-tables-only)
 endif()
+
+if(ONDULIX_FUZZ AND NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "The fuzz targets need clang with libFuzzer: -DCMAKE_CXX_COMPILER=clang++")
+endif()
+
+# Coverage feedback for the fuzzer in the libraries that read outside bytes, optimized as the
+# fuzz build of old, so that each target runs thousands of inputs a second; only the targets
+# link its main(). The sanitizers' runtime answers the coverage calls in every other program.
+function(ondulix_instrument_for_fuzzing)
+    foreach(library IN LISTS ARGN)
+        target_compile_options(${library} PRIVATE -fsanitize=fuzzer-no-link -O2)
+    endforeach()
+endfunction()
 
 # How every test of a sanitizer build runs, and the programs it starts (quenfer, the program
 # under Xvfb) with it: leaks count, and a report ends the program with status 66, which no test

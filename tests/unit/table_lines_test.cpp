@@ -7,7 +7,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
-#include <ranges>
 
 using namespace ondulix;
 
@@ -29,7 +28,8 @@ Wave cosines(double level, std::initializer_list<double> phases)
 
 int peak(const Wave& wave)
 {
-    return std::ranges::max(wave | std::views::transform([](int x) { return std::abs(x); }));
+    return std::abs(*std::max_element(
+        wave.begin(), wave.end(), [](int a, int b) { return std::abs(a) < std::abs(b); }));
 }
 
 } // namespace

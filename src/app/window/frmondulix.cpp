@@ -315,7 +315,7 @@ void frmOndulix::buildReadouts()
 
 void frmOndulix::buildCommandButtons()
 {
-    const auto button = [this](const char* name, const char* caption, const layout::Twips& where,
+    const auto button = [](const char* name, const char* caption, const layout::Twips& where,
                             QWidget* parent) {
         return place(new QPushButton(QString::fromLatin1(caption), parent), name, where);
     };

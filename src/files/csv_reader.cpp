@@ -68,4 +68,17 @@ CsvReadResult readCsvFile(const std::filesystem::path& path, const PatternTable&
     return readCsv(*file.bytes, old);
 }
 
+ReadResult<CsvFileRead> readCsvFileOnto(const std::filesystem::path& path, const PatternTable& old)
+{
+    const WholeFile file = readWholeFile(path, kCsvFileSizeLimit);
+    if (!file.bytes)
+        return Refusal {file.failure};
+    CsvReadResult onto = readCsv(*file.bytes, old);
+    if (const Refusal* refusal = refusalIn(onto))
+        return *refusal;
+    // The same bytes read again cannot be refused.
+    return CsvFileRead {std::get<PatternTable>(std::move(onto)),
+        std::get<PatternTable>(readCsv(*file.bytes, PatternTable {}))};
+}
+
 } // namespace ondulix

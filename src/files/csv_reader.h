@@ -39,4 +39,13 @@ CsvReadResult readCsv(std::string_view bytes, const PatternTable& old);
 // kCsvFileSizeLimit, is refused as a whole (line 0) without being read to its end.
 CsvReadResult readCsvFile(const std::filesystem::path& path, const PatternTable& old);
 
+// A file read onto a table as readCsvFile reads it, and its lines alone, read into an empty
+// table: what the window shows, and what the file itself holds of it.
+struct CsvFileRead
+{
+    PatternTable table;
+    PatternTable fileAlone;
+};
+ReadResult<CsvFileRead> readCsvFileOnto(const std::filesystem::path& path, const PatternTable& old);
+
 } // namespace ondulix

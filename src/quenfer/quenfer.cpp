@@ -1,6 +1,7 @@
 #include "quenfer/quenfer.h"
 
 #include "files/atomic_file.h"
+#include "files/csv_guesses.h"
 #include "files/csv_reader.h"
 #include "files/memory_image.h"
 #include "files/tracker_wave_file.h"
@@ -73,7 +74,18 @@ int compile(const QuenferCommandLine& command, std::ostream& err)
         err << "quenfer: " << placeOf(command.input, error->line) << ": " << error->reason << '\n';
         return kQuenferRefused;
     }
-    const WavetableBytes output = outputBytes(std::get<PatternTable>(read), command);
+    const PatternTable& table = std::get<PatternTable>(read);
+    // A spreadsheet's whole numbers, header row or decimal commas compile into nonsense without
+    // a word: say where the reading had to guess.
+    const CsvGuesses guesses = csvGuesses(table);
+    for (const std::string& guess : guessLines(guesses))
+        err << "quenfer: " << command.input << ": " << guess << '\n';
+    if (command.strict && guesses.count > 0) {
+        err << "quenfer: " << command.input << ": not compiled: --strict refuses a file whose "
+            << "fields had to be guessed\n";
+        return kQuenferRefused;
+    }
+    const WavetableBytes output = outputBytes(table, command);
     if (output.failure)
         return cannotWrite(*output.failure);
     if (const auto failure = writeFileAtomically(command.output, output.bytes))

@@ -150,6 +150,12 @@ Problem takePack(QuenferCommandLine& line, const std::string&)
     return std::nullopt;
 }
 
+Problem takeStrict(QuenferCommandLine& line, const std::string&)
+{
+    line.strict = true;
+    return std::nullopt;
+}
+
 struct Option
 {
     std::string_view name;
@@ -164,6 +170,7 @@ constexpr Option kOptions[] = {
     {"--unsigned", false, takeUnsigned},
     {"--levels", false, takeLevels},
     {"--pack", false, takePack},
+    {"--strict", false, takeStrict},
     {"--bits", true, takeBits},
     {"--format", true, takeFormat},
     {"--name", true, takeName},
@@ -275,6 +282,10 @@ std::string quenferUsage()
            "  --name IDENT   the C array's name for --format c (default ondulix_table)\n"
            "  --line N       the line for --format fuw and dmw, 1 to 32 (default 1); a line\n"
            "                 never stored is all zeros\n"
+           "  --strict       refuse a file where the editor's rules had to guess: a field\n"
+           "                 that is not a number as a whole, or a value beyond full scale;\n"
+           "                 without it each is named on standard error and read as the\n"
+           "                 editor reads it\n"
            "  --help         show this help\n"
            "  --version      show the version\n";
 }

@@ -41,6 +41,7 @@ struct QuenferCommandLine
     int frames = 0; // a wavetable's frames; 0: up to the last line that holds a sound
     int line = 1; // the line a tracker wave is made from
     bool bitsGiven = false; // the tracker waves' own default applies when not
+    bool strict = false; // a field the editor's rules had to guess refuses the file
     std::string input;
     std::string output;
     std::string problem; // what is wrong, for RefuseUsage

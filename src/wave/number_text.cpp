@@ -48,7 +48,10 @@ public:
         skip();
     }
 
+    bool sawDigit = false; // whether the number read has a digit
+
     bool atEnd() const { return m_pos >= m_text.size(); }
+    bool blank() const { return m_text.find_first_not_of(" \t\n") == std::string_view::npos; }
     char peek() const { return atEnd() ? '\0' : m_text[m_pos]; }
     void advance()
     {
@@ -70,8 +73,10 @@ private:
 double readRadix(Cursor& cursor, int radix, int (*digitValue)(char))
 {
     double value = 0;
-    for (; digitValue(cursor.peek()) >= 0; cursor.advance())
+    for (; digitValue(cursor.peek()) >= 0; cursor.advance()) {
         value = value * radix + digitValue(cursor.peek());
+        cursor.sawDigit = true;
+    }
     return value;
 }
 
@@ -109,8 +114,10 @@ Mantissa readMantissa(Cursor& cursor)
         } else if (!isDigit(c)) {
             return mantissa;
         } else if (mantissa.digits.empty() && c == '0') {
+            cursor.sawDigit = true;
             mantissa.pointShift -= seenPoint ? 1 : 0;
         } else {
+            cursor.sawDigit = true;
             mantissa.digits.push_back(c);
             mantissa.pointShift += seenPoint ? 0 : 1;
         }
@@ -146,6 +153,24 @@ double readDecimal(Cursor& cursor)
     if (result.ec == std::errc::result_out_of_range)
         magnitude = decimalExponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -magnitude : magnitude;
+}
+
+double readNumberAt(Cursor& cursor)
+{
+    if (cursor.peek() == '&') {
+        cursor.advance();
+        const char prefix = cursor.peek();
+        if (prefix == 'H' || prefix == 'h') {
+            cursor.advance();
+            return readRadix(cursor, 16, hexDigitValue);
+        }
+        if (prefix == 'O' || prefix == 'o') {
+            cursor.advance();
+            return readRadix(cursor, 8, octalDigitValue);
+        }
+        return 0.0;
+    }
+    return readDecimal(cursor);
 }
 
 } // namespace
@@ -184,20 +209,14 @@ std::string paddedForm(double value)
 double readNumber(std::string_view text)
 {
     Cursor cursor(text);
-    if (cursor.peek() == '&') {
-        cursor.advance();
-        const char prefix = cursor.peek();
-        if (prefix == 'H' || prefix == 'h') {
-            cursor.advance();
-            return readRadix(cursor, 16, hexDigitValue);
-        }
-        if (prefix == 'O' || prefix == 'o') {
-            cursor.advance();
-            return readRadix(cursor, 8, octalDigitValue);
-        }
-        return 0.0;
-    }
-    return readDecimal(cursor);
+    return readNumberAt(cursor);
+}
+
+bool readsWhole(std::string_view text)
+{
+    Cursor cursor(text);
+    readNumberAt(cursor);
+    return cursor.blank() || (cursor.atEnd() && cursor.sawDigit);
 }
 
 double roundHalfEven(double value)

@@ -25,6 +25,10 @@ std::string paddedForm(double value);
 // A magnitude beyond the double range reads as an infinity of its sign.
 double readNumber(std::string_view text);
 
+// Whether readNumber takes the whole text: blanks aside, nothing is left after the number, and
+// the number has a digit. A text of blanks alone reads whole, as 0.
+bool readsWhole(std::string_view text);
+
 // Nearest integer, an exact half going to the even neighbour: 2.5 -> 2, 3.5 -> 4, -0.5 -> 0.
 double roundHalfEven(double value);
 

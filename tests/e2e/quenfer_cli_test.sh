@@ -19,6 +19,15 @@ check() { # description, command...
 }
 printf ' 1, .5,-.5\r\n 2, .25\r\n' > good.csv
 "$quenfer" good.csv good.mem 2>err.txt; expect "a good file" 0 $?
+check "a file as the editor writes it: no word on stderr" test ! -s err.txt
+# A spreadsheet's whole numbers: each is named, read as full scale; --strict writes nothing.
+printf 'line,a,b\r\n1,97,-3\r\n' > sheet.csv
+"$quenfer" sheet.csv sheet.mem 2>err.txt
+expect "guesses are named, and the file compiles" 0 $? \
+    'quenfer: sheet.csv: line 2, field 2: "97" is beyond full scale (0.5); read as 0.5'
+check "one line a guess: the header's three fields and the two numbers" test "$(wc -l <err.txt)" = 5
+"$quenfer" --strict sheet.csv strict.mem 2>err.txt; expect "--strict refuses them" 1 $? "--strict"
+check "--strict writes nothing" test ! -e strict.mem
 "$quenfer" --bits 99 good.csv x.mem 2>err.txt; expect "a bad option" 2 $? "Usage: quenfer"
 "$quenfer" --format c --name 2nd good.csv x.mem 2>err.txt
 expect "a --name that is no C identifier" 2 $? "--name takes a C identifier"

@@ -1,5 +1,6 @@
 #include "array_sample_set.h"
 #include "files/c_array_name.h"
+#include "files/csv_guesses.h"
 #include "files/csv_reader.h"
 #include "files/csv_writer.h"
 #include "files/memory_image.h"
@@ -7,6 +8,7 @@
 #include "files/sndfile_library.h"
 #include "files/word_array.h"
 #include "pattern/clipboard_text.h"
+#include "pattern/line_waves.h"
 #include "pattern/pattern_line.h"
 #include "quenfer/quenfer_options.h"
 
@@ -83,6 +85,39 @@ TEST(CsvFiles, WritesEveryLineNumberedWithCrLf)
     for (int line = 2; line <= 32; ++line)
         expected += " " + std::to_string(line) + repeated(", 0", 32) + "\r\n";
     EXPECT_EQ(csvText(table), expected);
+}
+
+// Where the editor's rules guess (a spreadsheet's decimal comma, semicolons, Windows-1252 text,
+// whole numbers), a line names the field; blanks are no guess, and Save CSV's files give none.
+TEST(CsvFiles, NamesEveryFieldTheRulesHadToGuess)
+{
+    const auto guessesIn = [](const std::string& text) {
+        return guessLines(csvGuesses(std::get<PatternTable>(readCsv(text, PatternTable {}))));
+    };
+    using Lines = std::vector<std::string>;
+    const std::pair<std::string, Lines> cases[] = {
+        {"1,0,5\r\n", {"line 1, field 3: \"5\" is beyond full scale (0.5); read as 0.5"}},
+        {"1;.5;.25\r\n",
+            {"line 1, field 1: \"1;.5;.25\" is not a line number as a whole; ignored, as line "
+             "numbers are"}},
+        {"\r\n2, \x96.5,-97\r\n",
+            {"line 2, field 2: \" \x96.5\" is not a number as a whole; read as 0",
+                "line 2, field 3: \"-97\" is beyond full scale (-0.5); read as -0.5"}},
+        {" 1, .5,, 0 \r\n", {}},
+    };
+    for (const auto& [text, lines] : cases)
+        EXPECT_EQ(guessesIn(text), lines) << text;
+    const Lines many = guessesIn("1" + repeated(",x", 12));
+    ASSERT_EQ(many.size(), 11u);
+    EXPECT_EQ(many.back(), "and 2 more fields read the same way");
+    PatternTable every; // every sample value, -500 to 500
+    for (int line = 1; line <= 32; ++line) {
+        Wave wave {};
+        for (int i = 0; i < 32; ++i)
+            wave[i] = (line * 32 + i) % 1001 - 500;
+        storeWave(wave, line, every);
+    }
+    EXPECT_EQ(csvGuesses(std::get<PatternTable>(readCsv(csvText(every), {}))).count, 0);
 }
 
 // Fields are stored as text; what a file does not reach stays; a broken file is refused whole.

@@ -250,9 +250,12 @@ TEST(CommandLine, NamesOneFileOrAsksForHelpOrTheVersion)
     }
 }
 
-// A file named at the start opens without the dialog; closing asks to save the table only once it
-// has changed since it was opened or saved, or the sliders differ from their line.
-TEST_F(EditHistoryTest, AStartFileOpensWithoutTheDialogAndClosingAsksOnlyAfterAChange)
+// A file named at the start opens without the dialog, and the table is then what the file
+// holds. A shorter file opened onto it leaves cells that file does not hold, so the table is
+// changed; so is a wave the sliders hold and its line does not. Closing asks then. Save keeps it
+// all: the wave into its line, then the table into the file it came from, or where the dialog
+// says; a cancelled or failed save keeps the window open. Discard closes, Cancel does not.
+TEST_F(EditHistoryTest, ClosingAsksWhileWorkIsInNoFileAndSaveKeepsItAll)
 {
     openWindow(pathOf("line1.csv"));
     QTRY_COMPARE(std::get<Wave>(shown())[1], -250);
@@ -265,25 +268,29 @@ TEST_F(EditHistoryTest, AStartFileOpensWithoutTheDialogAndClosingAsksOnlyAfterAC
     writeFile(pathOf("other.csv"), " 1, .1\r\n");
     dialog->answer(pathOf("other.csv"));
     click("cmdOpen");
-    EXPECT_TRUE(window->close()) << "nor after Open CSV";
-    window->show();
-    setWave({5});
-    EXPECT_FALSE(window->close()) << "a wave the sliders hold and its line does not is unsaved";
+    EXPECT_FALSE(window->close()) << "line 1's other samples are in no file";
+    setWave({7});
+    question->answer = SaveQuestion::Answer::Save;
+    const auto asked = dialog->asked.size();
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(dialog->asked.size(), asked) << "saved into the file it came from";
+    EXPECT_TRUE(fileBytes(pathOf("other.csv")).startsWith(" 1, .007,-.25, 0,"));
 
-    using Answer = SaveQuestion::Answer;
-    // The answer, whether the save dialog is answered, and whether the window closes.
-    const std::vector<std::tuple<Answer, bool, bool>> cases = {{Answer::Cancel, false, false},
-        {Answer::Discard, false, true}, {Answer::Save, false, false}, {Answer::Save, true, true}};
-    for (const auto& [answer, saveAnswered, closes] : cases) {
-        SetUp();
-        question->answer = answer;
-        setWave({42});
-        click("cmdGenMem");
-        if (saveAnswered)
-            dialog->answer(pathOf("kept.csv"));
-        EXPECT_EQ(window->close(), closes) << static_cast<int>(answer);
-    }
-    EXPECT_TRUE(QFile::exists(pathOf("kept.csv"))) << "saved before closing";
+    SetUp(); // no file yet
+    setWave({42});
+    question->answer = SaveQuestion::Answer::Save;
+    EXPECT_FALSE(window->close()) << "the dialog was cancelled";
+    EXPECT_EQ(lineWave(window->features().editor.table(), 1)[0], 42) << "stored, as one step";
+    press(Qt::Key_Z);
+    EXPECT_EQ(lineWave(window->features().editor.table(), 1)[0], 0);
+    dialog->answer(pathOf("missing/kept.csv"));
+    EXPECT_FALSE(window->close()) << "the save failed";
+    EXPECT_TRUE(messages->messages.last().startsWith("Could not save"));
+    question->answer = SaveQuestion::Answer::Cancel;
+    EXPECT_FALSE(window->close());
+    question->answer = SaveQuestion::Answer::Discard;
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(QFile::exists(pathOf("kept.csv")));
 }
 
 } // namespace

@@ -123,7 +123,8 @@ TEST_F(Window, SaveCsvWritesTheTableOrSaysWhyNot)
 }
 
 // Open CSV shows line 1 of the file, whichever line was current; a file that breaks the format
-// changes nothing, and the message names the file and the line at fault.
+// changes nothing, and the message names the file and the line at fault. Fields the reading had
+// to guess are named in one message.
 TEST_F(Window, OpenCsvShowsLineOneOrChangesNothing)
 {
     writeFile(pathOf("b.csv"), " 1, 0, .25\r\n" + QByteArray("x\r\n").repeated(32));
@@ -138,6 +139,14 @@ TEST_F(Window, OpenCsvShowsLineOneOrChangesNothing)
     click("cmdOpen");
     EXPECT_EQ(labelText("lblLine"), "1");
     EXPECT_EQ(slider(1)->level(), 250);
+    EXPECT_EQ(messages->messages.size(), 1) << "a file read whole gives no word";
+    writeFile(pathOf("sheet.csv"), "1,97\r\n");
+    dialog->answer(pathOf("sheet.csv"));
+    click("cmdOpen");
+    EXPECT_EQ(messages->messages.last(),
+        "\"" + pathOf("sheet.csv")
+            + "\" was read, but not all of it as the editor writes it:\n"
+              "line 1, field 2: \"97\" is beyond full scale (0.5); read as 0.5");
 }
 
 // Configure remembers the compiler in Ondulix.ini of the start-up folder and enables Make Mem

@@ -1,8 +1,11 @@
 #include "app/editor/editor.h"
 
+#include "files/csv_guesses.h"
 #include "files/csv_reader.h"
+#include "files/csv_writer.h"
 #include "pattern/line_waves.h"
 #include "pattern/pattern_line.h"
+#include "platform/atomic_save.h"
 #include "platform/native_path.h"
 #include "platform/user_messages.h"
 
@@ -72,17 +75,23 @@ void Editor::storeCurrentLine()
 
 bool Editor::openTable(const QString& path)
 {
-    Action action(*this, Step::Own);
-    m_csvFileName = path;
-    CsvReadResult read = readCsvFile(toNativePath(path), m_table);
-    if (const Refusal* error = refusalIn(read)) {
-        m_messages.tell(refusal(path, *error));
-        return false;
+    {
+        Action action(*this, Step::Own);
+        m_csvFileName = path;
+        ReadResult<CsvFileRead> read = readCsvFileOnto(toNativePath(path), m_table);
+        if (const Refusal* error = refusalIn(read)) {
+            m_messages.tell(refusal(path, *error));
+            return false;
+        }
+        CsvFileRead& file = std::get<CsvFileRead>(read);
+        m_table = std::move(file.table);
+        m_savedTable = std::move(file.fileAlone);
+        m_tableFile = path;
+        emit m_changes.csvOpened();
+        pageToFirstLine(*m_lines);
     }
-    m_table = std::get<PatternTable>(std::move(read));
-    m_savedTable = m_table;
-    emit m_changes.csvOpened();
-    pageToFirstLine(*m_lines);
+    // Once the open is one step of its own: the message waits for the user.
+    tellGuesses(path, csvGuesses(m_savedTable));
     return true;
 }
 
@@ -98,10 +107,34 @@ bool Editor::waveStored() const
     return wave() == lineWave(m_table, line());
 }
 
-void Editor::tableWasSaved()
+void Editor::tableWasSaved(const QString& path)
 {
     m_savedTable = m_table;
+    m_tableFile = path;
     emit m_changes.csvSaved();
+}
+
+bool Editor::saveAllWork()
+{
+    if (!waveStored())
+        storeCurrentLine();
+    if (m_tableFile.isEmpty())
+        return saveTableAsked();
+    if (!saveTellingFailure(m_tableFile, QByteArray::fromStdString(csvText(m_table)), m_messages))
+        return false;
+    tableWasSaved(m_tableFile);
+    return true;
+}
+
+void Editor::tellGuesses(const QString& path, const CsvGuesses& guesses)
+{
+    if (guesses.count == 0)
+        return;
+    QString text
+        = QStringLiteral("\"%1\" was read, but not all of it as the editor writes it:").arg(path);
+    for (const std::string& line : guessLines(guesses))
+        text += QStringLiteral("\n") + QString::fromStdString(line);
+    m_messages.tell(text);
 }
 
 } // namespace ondulix

@@ -15,6 +15,7 @@
 
 namespace ondulix {
 
+struct CsvGuesses;
 class GestureCounter;
 class MessageSink;
 
@@ -80,7 +81,9 @@ public:
     void pageToLine(int line) { m_lines->setLine(line); }
     // Open CSV once a file is named: by the dialog, the command line or a drop. The name becomes
     // the CSV file name even when the file is refused; a refused file changes nothing else, and
-    // the user is told which line is at fault. A read file shows line 1.
+    // the user is told which line is at fault. A read file shows line 1, and where the reading
+    // had to guess (a field that is not a number as a whole, a value beyond full scale), one
+    // message says where.
     bool openTable(const QString& path);
 
     // Paging, as the line selector's change runs it.
@@ -94,23 +97,33 @@ public:
     void forgetHistory() { m_history.forget(); }
     const EditHistory& history() const { return m_history; }
 
-    // Whether the table holds just what the file last opened or saved holds.
+    // Whether every cell holds what the file last opened or saved gives it, field by field. A file
+    // opened onto a table leaves the cells it does not reach as they were: where they differ
+    // from empty, which is what that file holds for them, the table is changed.
     bool tableSaved() const { return m_table == m_savedTable; }
     // Whether the sliders hold what the current line stores.
     bool waveStored() const;
-    // Save CSV wrote the table to its file.
-    void tableWasSaved();
+    bool hasUnsavedWork() const { return !tableSaved() || !waveStored(); }
+    // Save CSV wrote the table to `path`.
+    void tableWasSaved(const QString& path);
+    // Keeps all the work in a file: a wave not stored goes into its line first, as Generate to
+    // Memory stores it (one undo step), then the table is saved to the file it was last opened
+    // from or saved to, or where Save CSV's dialog says when it has none. Whether it was saved.
+    bool saveAllWork();
 
     void lendTableFileCommands(TableFileCommands commands) { m_fileCommands = std::move(commands); }
     void openTableAsked() { m_fileCommands.open(); }
     bool saveTableAsked() { return m_fileCommands.save(); }
 
 private:
+    void tellGuesses(const QString& path, const CsvGuesses& guesses);
+
     std::unique_ptr<SampleSet> m_samples;
     std::unique_ptr<LineSelector> m_lines;
     MessageSink& m_messages;
     PatternTable m_table;
-    PatternTable m_savedTable; // as last opened or saved
+    PatternTable m_savedTable; // as the file last opened or saved holds it
+    QString m_tableFile; // that file; empty before the first
     QString m_csvFileName;
     ChangeSignals m_changes;
     EditHistory m_history;

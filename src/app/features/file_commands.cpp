@@ -95,7 +95,9 @@ bool FileCommands::onDrop(QEvent* event)
     return true;
 }
 
-// A close that goes on returns false, so the window's own handling accepts it.
+// A close that goes on returns false, so the window's own handling accepts it. Save keeps all the
+// work, the wave in the sliders too; a save that did not happen (cancelled, failed) keeps the
+// window open.
 bool FileCommands::onClose(QEvent* event)
 {
     const QString work = unsavedWork();
@@ -103,27 +105,24 @@ bool FileCommands::onClose(QEvent* event)
         return false;
     const auto answer = m_question.ask(work);
     const bool close = answer == SaveQuestion::Answer::Discard
-        || (answer == SaveQuestion::Answer::Save && m_editor.saveTableAsked());
+        || (answer == SaveQuestion::Answer::Save && m_editor.saveAllWork());
     if (close)
         return false;
     event->ignore();
     return true;
 }
 
-// The question on close, or nothing when there is no work to lose. Save writes the table as it
-// is stored; a wave not yet stored is kept by Cancel and then Generate to Memory.
+// The question on close, or nothing when there is no work to lose.
 QString FileCommands::unsavedWork() const
 {
-    const bool saved = m_editor.tableSaved();
-    const bool unstored = !m_editor.waveStored();
-    if (saved && !unstored)
+    if (!m_editor.hasUnsavedWork())
         return {};
-    QString question = saved
+    QString question = m_editor.tableSaved()
         ? QString()
         : QStringLiteral("The pattern table has changed since it was last opened or saved. ");
-    if (unstored) {
-        question += QStringLiteral("The wave in the sliders is not stored in line %1: Cancel, "
-                                   "then Generate to Memory, keeps it. ")
+    if (!m_editor.waveStored()) {
+        question += QStringLiteral("The wave in the sliders is not stored in line %1: Save stores "
+                                   "it there first. ")
                         .arg(m_editor.line());
     }
     return question + QStringLiteral("Save the table before closing?");

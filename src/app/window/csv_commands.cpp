@@ -7,13 +7,15 @@
 
 namespace ondulix {
 
-bool saveCsv(FileServices& services, const PatternTable& table, const QString& csvFileName)
+std::optional<QString> saveCsv(
+    FileServices& services, const PatternTable& table, const QString& csvFileName)
 {
     services.dialog.setFileName(csvFileName);
-    const std::optional<QString> path = services.dialog.showSave(&services.window);
-    if (!path)
-        return false;
-    return saveTellingFailure(*path, QByteArray::fromStdString(csvText(table)), services.messages);
+    std::optional<QString> path = services.dialog.showSave(&services.window);
+    if (!path
+        || !saveTellingFailure(*path, QByteArray::fromStdString(csvText(table)), services.messages))
+        return std::nullopt;
+    return path;
 }
 
 std::optional<QString> askCsvToOpen(FileServices& services)

@@ -9,9 +9,10 @@
 namespace ondulix {
 
 // "Save CSV": proposes the file last opened and writes the whole table to the chosen file, or
-// leaves that file as it was and tells the user why not. A cancel writes nothing. Returns
-// whether the table was written.
-bool saveCsv(FileServices& services, const PatternTable& table, const QString& csvFileName);
+// leaves that file as it was and tells the user why not. A cancel writes nothing. Returns the
+// file written, if one was.
+std::optional<QString> saveCsv(
+    FileServices& services, const PatternTable& table, const QString& csvFileName);
 
 // "Open CSV" up to the file: the window hides while the dialog is open and shows again before
 // the file is touched. The chosen file, or nothing on a cancel; the editor opens it.

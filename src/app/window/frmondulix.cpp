@@ -251,10 +251,11 @@ bool frmOndulix::onSaveClicked()
 {
     chkDraw->setChecked(false);
     auto services = fileServices();
-    const bool saved = saveCsv(services, m_editor->table(), m_editor->csvFileName());
+    const std::optional<QString> saved
+        = saveCsv(services, m_editor->table(), m_editor->csvFileName());
     if (saved)
-        m_editor->tableWasSaved();
-    return saved;
+        m_editor->tableWasSaved(*saved);
+    return saved.has_value();
 }
 
 void frmOndulix::onOpenClicked()
@@ -315,10 +316,10 @@ void frmOndulix::buildReadouts()
 
 void frmOndulix::buildCommandButtons()
 {
-    const auto button = [](const char* name, const char* caption, const layout::Twips& where,
-                            QWidget* parent) {
-        return place(new QPushButton(QString::fromLatin1(caption), parent), name, where);
-    };
+    const auto button
+        = [](const char* name, const char* caption, const layout::Twips& where, QWidget* parent) {
+              return place(new QPushButton(QString::fromLatin1(caption), parent), name, where);
+          };
     cmdOpen = button("cmdOpen", "Open CSV", layout::cmdOpen, this);
     cmdSave = button("cmdSave", "Save CSV", layout::cmdSave, this);
     Label1 = place(borderedLabel(this), "Label1", layout::Label1);

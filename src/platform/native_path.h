@@ -13,6 +13,11 @@ inline std::filesystem::path toNativePath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+inline std::string toNativeText(const QString& text)
+{
+    return QFile::encodeName(text).toStdString();
+}
+
 inline QString fromNativeText(const std::string& text)
 {
     return QFile::decodeName(QByteArray::fromStdString(text));

@@ -102,7 +102,8 @@ holds "entry's icon is in the theme" test -f "$root/usr/share/icons/hicolor/48x4
 # puts it: F5 maps it (without a sound server the program then says there is no output, which is
 # enough).
 start_x_server 800x700
-(cd "$work" && PULSE_SERVER=unix:/nonexistent/pulse.socket exec "$root/usr/bin/ondulix") &
+(cd "$work" && XDG_STATE_HOME="$work/state" PULSE_SERVER=unix:/nonexistent/pulse.socket \
+    exec "$root/usr/bin/ondulix") &
 app_pid=$!
 xdotool windowfocus --sync "$(wait_for_window "^Ondulix - ")" key F5 sleep 1
 check "F5 loads the installed sound plugin" "$root/$plugin" \

@@ -16,11 +16,40 @@ start_program() { # scale, arguments
     window=$(wait_for_window "^Ondulix - ")
     sleep 0.5
 }
+# A program stopped by a signal leaves its work for recovery, as it should; the next case does
+# not meet it.
 stop_program() {
     kill -0 "$app_pid" || { echo "FAIL: the program ended by itself"; fail=1; }
     kill "$app_pid"; wait "$app_pid" 2>/dev/null || true
+    rm -rf "$XDG_STATE_HOME"
 }
 poll() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; } # under load too
+# Work kept for recovery goes to a state folder of the test's own.
+export XDG_STATE_HOME="$work/state"
+shown() { xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | xargs || true; }
+answer() { # keys, the dialog's title, the file to name in it; returns once it has closed
+    local dialog=""
+    # The keys once more when no dialog comes: they may reach a window still busy with the
+    # last one's work.
+    for _ in $(seq 3); do
+        xdotool windowfocus --sync "$window" key --clearmodifiers "$1" || true
+        dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1 || true)
+        [[ -z $dialog ]] || break
+    done
+    [[ -n $dialog ]] || { echo "FAIL: no window '$2' after $1; the visible windows: $(shown)"; fail=1; return 0; }
+    xdotool windowfocus --sync "$dialog" type --delay 10 "$3"
+    # Return once more while the dialog stays: the first may only close the list of names
+    # that completes what was typed.
+    for _ in $(seq 5); do
+        dialog=$(xdotool search --onlyvisible --name "^$2\$" | head -n 1 || true)
+        [[ -n $dialog ]] || return 0
+        xdotool windowfocus --sync "$dialog" key Return || true
+        for _ in $(seq 30); do xdotool search --onlyvisible --name "^$2\$" >/dev/null || return 0; sleep 0.1; done
+    done
+    echo "FAIL: '$2' stays open; the visible windows: $(shown)"
+    fail=1
+}
+
 pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info: | tr -d ' '; }
 
 # The graph's drawing area starts inside its 2-pixel border at (10, 10); graph units 1877 and
@@ -219,29 +248,6 @@ case_import_recording() {
     sox -n -r 48000 "$work/square.wav" synth 2 square 220 fade t 2
     sox -m "$work/sine.wav" "$work/square.wav" "$work/tone.flac"
     start_program 1
-    shown() { xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | xargs || true; }
-    answer() { # keys, the dialog's title, the file to name in it; returns once it has closed
-        local dialog=""
-        # The keys once more when no dialog comes: they may reach a window still busy with the
-        # last one's work.
-        for _ in $(seq 3); do
-            xdotool windowfocus --sync "$window" key --clearmodifiers "$1" || true
-            dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1 || true)
-            [[ -z $dialog ]] || break
-        done
-        [[ -n $dialog ]] || { echo "FAIL: no window '$2' after $1; the visible windows: $(shown)"; fail=1; return 0; }
-        xdotool windowfocus --sync "$dialog" type --delay 10 "$3"
-        # Return once more while the dialog stays: the first may only close the list of names
-        # that completes what was typed.
-        for _ in $(seq 5); do
-            dialog=$(xdotool search --onlyvisible --name "^$2\$" | head -n 1 || true)
-            [[ -n $dialog ]] || return 0
-            xdotool windowfocus --sync "$dialog" key Return || true
-            for _ in $(seq 30); do xdotool search --onlyvisible --name "^$2\$" >/dev/null || return 0; sleep 0.1; done
-        done
-        echo "FAIL: '$2' stays open; the visible windows: $(shown)"
-        fail=1
-    }
     answer ctrl+shift+o Import "$work/tone.flac"
     answer ctrl+s "Save As" "$work/tone.csv"
     for _ in $(seq 100); do [[ -s "$work/tone.csv" ]] && break; sleep 0.1; done
@@ -257,6 +263,38 @@ PY
     stop_program
 }
 
+# Work in no file survives a kill: Sine stored in line 1 (Generate to Memory at (340, 460)),
+# then Square (at (380, 300)) in the sliders. Once it is kept, SIGKILL; the next start offers it,
+# Return recovers it, and Ctrl+C and Ctrl+S read the sliders and the table back.
+case_recovery_after_kill() {
+    start_program 1
+    xdotool mousemove --window "$window" 340 300 click 1 sleep 0.3 mousemove --window "$window" \
+        340 460 click 1 sleep 0.3 mousemove --window "$window" 380 300 click 1
+    # Within a second or so of the last change, the kept file holds it: Square's first sample.
+    kept() { grep -qs '^sliders  \.5,' "$XDG_STATE_HOME"/ondulix/*.recovery; }
+    poll kept || { echo "FAIL: the last change was not kept: $(ls "$XDG_STATE_HOME"/ondulix)"; fail=1; }
+    kill -KILL "$app_pid"
+    wait "$app_pid" 2>/dev/null || true
+    start_program 1
+    # Return, once the question has the focus, takes its default answer, Recover.
+    local question
+    question=$(timeout 10 xdotool search --sync --onlyvisible --name "^Ondulix\$" | head -n 1 || true)
+    for _ in $(seq 5); do
+        [[ -n $question ]] || break
+        xdotool windowfocus --sync "$question" sleep 0.2 key Return sleep 0.5
+        question=$(xdotool search --onlyvisible --name "^Ondulix\$" | head -n 1 || true)
+    done
+    [[ -z $question ]] || { echo "FAIL: the recovery question stays; the windows: $(shown)"; fail=1; }
+    xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+c
+    sleep 0.3
+    check "the sliders hold Square again" " .5 -.5" \
+        "$(xclip -o -selection clipboard 2>/dev/null | cut -f 2,18 | tr '\t' ' ')"
+    answer ctrl+s "Save As" "$work/recovered.csv"
+    poll test -s "$work/recovered.csv"
+    check "line 1 holds Sine again" " 0, .5" "$(head -n 1 "$work/recovered.csv" | cut -d, -f 2,10)"
+    stop_program
+}
+
 case_window_at_scale 1
 case_window_at_scale 2
 case_editing_keys
@@ -264,4 +302,5 @@ case_morph_keys
 case_preview_heard
 case_sweep_heard
 case_import_recording
+case_recovery_after_kill
 exit $fail

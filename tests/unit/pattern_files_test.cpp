@@ -4,6 +4,7 @@
 #include "files/csv_reader.h"
 #include "files/csv_writer.h"
 #include "files/memory_image.h"
+#include "files/recovery_file.h"
 #include "files/settings_file.h"
 #include "files/sndfile_library.h"
 #include "files/word_array.h"
@@ -118,6 +119,36 @@ TEST(CsvFiles, NamesEveryFieldTheRulesHadToGuess)
         storeWave(wave, line, every);
     }
     EXPECT_EQ(csvGuesses(std::get<PatternTable>(readCsv(csvText(every), {}))).count, 0);
+}
+
+// Kept work reads back whole; a file cut short, edited or of another version is refused at the
+// line at fault.
+TEST(RecoveryFile, ReadsBackWhatItKeptAndRefusesAnyOtherFile)
+{
+    KeptWork work;
+    PatternTable table;
+    storeWave(Wave {500, -1}, 32, table);
+    work.table = std::get<PatternTable>(readCsv(csvText(table), {}));
+    work.line = 32;
+    work.sliders = {-500, 0, 499};
+    work.csvFileName = "/home/me/a b.csv";
+    work.written = "2026-12-07 23:59:59";
+    const std::string text = keptWorkText(work);
+    EXPECT_EQ(readKeptWork(text), ReadResult<KeptWork>(work));
+    const auto cut = [&text](int lines) {
+        std::size_t at = 0;
+        for (int k = 0; k < lines; ++k)
+            at = text.find('\n', at) + 1;
+        return text.substr(0, at);
+    };
+    const std::pair<std::string, std::int64_t> refused[]
+        = {{"", 1}, {"Ondulix recovery 2\r\n" + text.substr(20), 1}, {cut(2) + "line 33\r\n", 3},
+            {cut(3) + "sliders 0\r\n" + text.substr(cut(4).size()), 4}, {cut(15), 16},
+            {cut(37), 38}, {text + "more\r\n", 38}};
+    for (const auto& [bytes, line] : refused) {
+        const auto read = readKeptWork(bytes);
+        EXPECT_EQ(refusalIn(read) ? refusalIn(read)->line : 0, line) << bytes;
+    }
 }
 
 // Fields are stored as text; what a file does not reach stays; a broken file is refused whole.

@@ -72,8 +72,21 @@ struct ScriptedQuestion : SaveQuestion
     Answer ask(const QString&) override { return answer; }
 };
 
+// The recovery question as a test answers it: Later, until a test sets another.
+struct ScriptedRecovery : RecoveryQuestion
+{
+    Answer answer = Answer::Later;
+    QStringList asked;
+    Answer ask(const QString& text) override
+    {
+        asked << text;
+        return answer;
+    }
+};
+
 // A fresh, shown and active program window for each test, started in a temporary folder of
-// its own, reached by its controls' names; it asks the user through scripts.
+// its own, which holds its state folder too, reached by its controls' names; it asks the user
+// through scripts.
 class WindowTest : public ::testing::Test
 {
 protected:
@@ -86,7 +99,10 @@ protected:
         services.files.reset(dialog = new ScriptedChooser);
         services.messages.reset(messages = new MessageRecorder);
         services.saveQuestion.reset(question = new ScriptedQuestion);
+        services.recoveryQuestion.reset(recovery = new ScriptedRecovery);
+        recovery->answer = recoveryAnswer; // asked as the window first shows
         services.startFile = std::move(startFile);
+        services.stateFolder = pathOf("state");
         window = std::make_unique<frmOndulix>(std::move(services));
         window->load();
         window->show();
@@ -121,6 +137,8 @@ protected:
     ScriptedChooser* dialog = nullptr;
     MessageRecorder* messages = nullptr;
     ScriptedQuestion* question = nullptr;
+    ScriptedRecovery* recovery = nullptr;
+    RecoveryQuestion::Answer recoveryAnswer = RecoveryQuestion::Answer::Later;
 };
 
 } // namespace ondulix::testing

@@ -95,6 +95,16 @@ bool Editor::openTable(const QString& path)
     return true;
 }
 
+void Editor::recoverWork(
+    const PatternTable& table, int line, const Wave& sliders, const QString& csvFileName)
+{
+    Action action(*this, Step::Own);
+    m_table = table;
+    m_csvFileName = csvFileName;
+    pageToLine(line);
+    ondulix::writeWave(sliders, *m_samples);
+}
+
 void Editor::pageToSelectedLine()
 {
     Action action(*this, Step::Own);

@@ -86,6 +86,11 @@ public:
     // message says where.
     bool openTable(const QString& path);
 
+    // Puts back work a recovery file kept, as one undo step: the table, the line through paging,
+    // then the sliders. The table keeps the state it is saved in, so the work counts as changed.
+    void recoverWork(
+        const PatternTable& table, int line, const Wave& sliders, const QString& csvFileName);
+
     // Paging, as the line selector's change runs it.
     void pageToSelectedLine();
     // What the slider change handler saw change, as it changes.

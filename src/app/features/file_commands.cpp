@@ -10,7 +10,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QTimer>
 #include <QWidget>
 
 namespace ondulix {
@@ -28,12 +27,10 @@ std::optional<QString> droppedFile(const QMimeData* data)
 
 } // namespace
 
-FileCommands::FileCommands(
-    const FeatureContext& context, SaveQuestion& question, std::optional<QString> startFile)
+FileCommands::FileCommands(const FeatureContext& context, SaveQuestion& question)
     : QObject(&context.window)
     , m_editor(context.editor)
     , m_question(question)
-    , m_startFile(std::move(startFile))
 {
     setObjectName(QStringLiteral("fileCommands"));
     QWidget& window = context.window;
@@ -49,9 +46,6 @@ FileCommands::FileCommands(
 bool FileCommands::eventFilter(QObject*, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::Show:
-        onShown();
-        return false;
     case QEvent::DragEnter:
         return onDragEnter(event);
     case QEvent::Drop:
@@ -60,18 +54,6 @@ bool FileCommands::eventFilter(QObject*, QEvent* event)
         return onClose(event);
     default:
         return false;
-    }
-}
-
-// Once the window is up, as the first thing the event loop does, so that a message about the
-// file stands over the shown window.
-void FileCommands::onShown()
-{
-    if (const std::optional<QString> path = std::exchange(m_startFile, std::nullopt)) {
-        QTimer::singleShot(0, this, [this, file = *path] {
-            m_editor.openTable(file);
-            m_editor.forgetHistory();
-        });
     }
 }
 

@@ -16,6 +16,7 @@
 #include "app/features/table_overview.h"
 #include "app/features/tracker_waves.h"
 #include "app/features/wavetable_export.h"
+#include "app/features/work_recovery.h"
 #include "app/window/control_layout.h"
 #include "app/window/csv_commands.h"
 #include "app/window/preset_buttons.h"
@@ -59,6 +60,8 @@ WindowServices withDefaults(WindowServices services, QWidget& window)
         services.messages = std::make_unique<MessageBoxSink>(&window);
     if (!services.saveQuestion)
         services.saveQuestion = std::make_unique<SaveQuestionBox>(&window);
+    if (!services.recoveryQuestion)
+        services.recoveryQuestion = std::make_unique<RecoveryQuestionBox>(&window);
     return services;
 }
 
@@ -134,7 +137,9 @@ void frmOndulix::wireFeatures()
 
     new EditingActions(context);
     new TrackerWaves(context);
-    new FileCommands(context, *m_services.saveQuestion, std::move(m_services.startFile));
+    new FileCommands(context, *m_services.saveQuestion);
+    new WorkRecovery(context, *m_services.recoveryQuestion, m_services.stateFolder,
+        std::move(m_services.startFile));
     new WavetableExport(context);
     new FileImport(context);
     new SoundPreview(context);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/file_chooser.h"
+#include "platform/recovery_question.h"
 #include "platform/save_question.h"
 #include "platform/user_messages.h"
 
@@ -17,8 +18,11 @@ struct WindowServices
     std::unique_ptr<FileChooser> files;
     std::unique_ptr<MessageSink> messages;
     std::unique_ptr<SaveQuestion> saveQuestion;
+    std::unique_ptr<RecoveryQuestion> recoveryQuestion;
     // A file named on the command line, opened by Open CSV's rules once the window shows.
     std::optional<QString> startFile;
+    // Where work in no file is kept meanwhile; empty: the user's state folder.
+    QString stateFolder;
 };
 
 } // namespace ondulix

@@ -7,6 +7,7 @@
 #include "app/editor/tool_windows.h"
 #include "app/features/chip_depth_actions.h"
 #include "app/features/editing_actions.h"
+#include "app/features/export_for.h"
 #include "app/features/file_commands.h"
 #include "app/features/file_import.h"
 #include "app/features/formula_command.h"
@@ -136,6 +137,7 @@ void frmOndulix::wireFeatures()
     new TrackerWaves(context);
     new FileCommands(context, *m_services.saveQuestion, std::move(m_services.startFile));
     new WavetableExport(context);
+    new ExportFor(context);
     new FileImport(context);
     new SoundPreview(context);
     new HarmonicsWindow(context);

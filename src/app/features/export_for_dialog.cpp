@@ -19,6 +19,8 @@ namespace {
 // A tracker wave's depth when the user has not chosen one: the Game Boy's, as quenfer's.
 constexpr int kTrackerWaveBits = 4;
 constexpr int kMemoryWordBits = 16;
+constexpr int kListWidth = 640;
+constexpr int kListHeight = 320;
 
 template <typename Widget> Widget* named(Widget* widget, const char* name)
 {
@@ -78,6 +80,8 @@ void ExportForDialog::fillTargets()
     m_targets->setColumnCount(2);
     m_targets->setHeaderLabels({QStringLiteral("Target"), QStringLiteral("What it writes")});
     m_targets->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // Wide enough for the longest line of what a target writes, and a group or two in view.
+    m_targets->setMinimumSize(kListWidth, kListHeight);
     const QString groups[] = {QStringLiteral("Chips and trackers"),
         QStringLiteral("Hardware memory"), QStringLiteral("Modules and synthesizers")};
     for (const QString& title : groups) {
@@ -112,9 +116,14 @@ OutputFormat ExportForDialog::format() const
     return static_cast<OutputFormat>(m_format->currentData().toInt());
 }
 
-// A chip goes into any format that holds its waves; every other target is its format.
+// A chip goes into any format that holds its waves; every other target is its format. The keys
+// may land on a group's heading, which stands for its first target.
 void ExportForDialog::targetChosen()
 {
+    if (QTreeWidgetItem* item = m_targets->currentItem(); item && item->childCount() > 0) {
+        m_targets->setCurrentItem(item->child(0));
+        return;
+    }
     const ExportTarget& chosen = target();
     const QSignalBlocker quiet(m_format);
     m_format->clear();

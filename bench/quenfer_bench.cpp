@@ -123,4 +123,26 @@ void BM_QuenferWavProcess(benchmark::State& state)
 }
 BENCHMARK(BM_QuenferWavProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The X1-010's wave memory of a full table: 32 lines of 128 signed bytes, as readmemh (compare
+// BM_QuenferProcess of the same run).
+void BM_QuenferX1010Process(benchmark::State& state)
+{
+    runQuenferProcesses(state, {"--chip", "x1010"});
+}
+BENCHMARK(BM_QuenferX1010Process)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same, each line smooth at 128 points: the 15 harmonics evaluated at every point.
+void BM_QuenferX1010SmoothProcess(benchmark::State& state)
+{
+    runQuenferProcesses(state, {"--chip", "x1010", "--resample", "smooth"});
+}
+BENCHMARK(BM_QuenferX1010SmoothProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A WaveEdit bank of a full table: 64 waves of 256 16-bit samples, written by hand.
+void BM_QuenferWaveEditProcess(benchmark::State& state)
+{
+    runQuenferProcesses(state, {"--format", "waveedit"});
+}
+BENCHMARK(BM_QuenferWaveEditProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace

@@ -15,7 +15,7 @@ build_packages=(
 test_packages=(
     libgtest-dev libbenchmark-dev
     xvfb xdotool xclip imagemagick x11-utils xauth
-    iverilog hyperfine
+    iverilog ghdl yosys hyperfine
     desktop-file-utils
     clang python3
     pulseaudio pulseaudio-utils sox

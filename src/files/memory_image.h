@@ -16,7 +16,13 @@ enum class MemoryFormat
 };
 
 // The whole file's text, lines ended by LF; `sourceName` is named in its header.
+std::string memoryImageText(
+    const WordImage& image, MemoryFormat format, const std::string& sourceName);
 std::string memoryImageText(const PatternTable& table, const WordFormat& words, MemoryFormat format,
     const std::string& sourceName);
+
+// The source name as a comment line may hold it: every control character made '?', so that
+// none ends the line and starts one of its own.
+std::string printableName(const std::string& name);
 
 } // namespace ondulix

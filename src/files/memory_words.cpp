@@ -127,4 +127,17 @@ std::string wordsDescription(const WordFormat& format)
                                                                 : "chip levels 0 to " + top);
 }
 
+WordImage wordImage(const PatternTable& table, const WordFormat& format)
+{
+    return {encodedWords(table, format), storedBits(format), kPatternLineCount,
+        storedWordsPerLine(format), format.packed ? 2 : 1,
+        format.encoding == WordEncoding::TwosComplement, wordsDescription(format)};
+}
+
+std::int64_t signedValue(std::uint64_t word, int bits)
+{
+    const std::uint64_t sign = std::uint64_t {1} << (bits - 1);
+    return static_cast<std::int64_t>((word ^ sign) - sign);
+}
+
 } // namespace ondulix

@@ -56,4 +56,23 @@ std::vector<std::uint64_t> encodedWords(const PatternTable& table, const WordFor
 // "1024 words of 16 bits, two's complement", as the files' headers describe their words.
 std::string wordsDescription(const WordFormat& format);
 
+// The words every memory format writes, whatever made them: the table's words above, or a
+// chip's levels (files/chip_words.h). Word n of line l is at address (l - 1) x wordsPerLine + n.
+struct WordImage
+{
+    std::vector<std::uint64_t> words; // bit patterns of `bits` bits, in address order
+    int bits = 16;
+    int lines = kPatternLineCount;
+    int wordsPerLine = 32;
+    int samplesPerWord = 1; // 2 where two levels share a byte
+    bool isSigned = true; // two's complement: a C array of intN_t, sign-extended bytes
+    std::string description; // as wordsDescription gives it
+};
+
+// The table's 1024 words (or 512 packed bytes) in `format`, as encodedWords gives them.
+WordImage wordImage(const PatternTable& table, const WordFormat& format);
+
+// A word's value as a signed image means it: its bit pattern sign-extended from `bits`.
+std::int64_t signedValue(std::uint64_t word, int bits);
+
 } // namespace ondulix

@@ -73,10 +73,10 @@ void putLittleEndian(std::string& bytes, std::uint32_t value, int size)
         bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-void putLevels(std::string& bytes, const Wave& wave, int bits, int size)
+void putLevels(std::string& bytes, std::span<const int> levels, int size)
 {
-    for (const int sample : wave)
-        putLittleEndian(bytes, static_cast<std::uint32_t>(trackerLevel(sample, bits)), size);
+    for (const int level : levels)
+        putLittleEndian(bytes, static_cast<std::uint32_t>(level), size);
 }
 
 } // namespace
@@ -155,11 +155,9 @@ std::vector<int> trackerWaveSamples(const TrackerWaveLevels& wave)
     return samples;
 }
 
-std::string trackerWaveFileBytes(const Wave& wave, int bits, TrackerWaveFormat format)
+std::string trackerWaveFileBytes(std::span<const int> levels, int top, TrackerWaveFormat format)
 {
-    if (bits < kTrackerFileLeastBits || bits > kTrackerFileMostBits)
-        throw std::invalid_argument("a tracker wave file holds 1 to 8 bits a level");
-    const auto top = static_cast<std::uint32_t>((1 << bits) - 1);
+    const auto length = static_cast<std::uint32_t>(levels.size());
     std::string bytes;
     if (format == TrackerWaveFormat::Furnace) {
         bytes += kFurnaceMagic;
@@ -167,22 +165,50 @@ std::string trackerWaveFileBytes(const Wave& wave, int bits, TrackerWaveFormat f
         putLittleEndian(bytes, 0, 2);
         bytes += "WAVE";
         // The block after its size: the empty name's NUL, three int32 fields and the levels.
-        putLittleEndian(bytes, 1 + 3 * kLevelSize + kSampleCount * kLevelSize, 4);
+        putLittleEndian(bytes, 1 + 3 * kLevelSize + length * kLevelSize, 4);
         bytes += '\0';
-        for (const std::uint32_t field : {std::uint32_t(kSampleCount), 0u, top})
+        for (const std::uint32_t field : {length, 0u, std::uint32_t(top)})
             putLittleEndian(bytes, field, 4);
-        putLevels(bytes, wave, bits, kLevelSize);
+        putLevels(bytes, levels, kLevelSize);
         return bytes;
     }
-    putLittleEndian(bytes, kSampleCount, kLengthFieldSize);
-    if (bits < 8) {
-        putLittleEndian(bytes, top, 1);
-        putLevels(bytes, wave, bits, 1);
+    putLittleEndian(bytes, length, kLengthFieldSize);
+    if (top < kLongFormMark) {
+        putLittleEndian(bytes, static_cast<std::uint32_t>(top), 1);
+        putLevels(bytes, levels, 1);
         return bytes;
     }
     for (const std::uint32_t field : {kLongFormMark, 1, kHighestTop})
         putLittleEndian(bytes, field, 1);
-    putLevels(bytes, wave, bits, kLevelSize);
+    putLevels(bytes, levels, kLevelSize);
+    return bytes;
+}
+
+std::string trackerWaveFileBytes(const Wave& wave, int bits, TrackerWaveFormat format)
+{
+    if (bits < kTrackerFileLeastBits || bits > kTrackerFileMostBits)
+        throw std::invalid_argument("a tracker wave file holds 1 to 8 bits a level");
+    std::vector<int> levels;
+    for (const int sample : wave)
+        levels.push_back(trackerLevel(sample, bits));
+    return trackerWaveFileBytes(levels, (1 << bits) - 1, format);
+}
+
+std::string famiTrackerN163Bytes(std::span<const int> levels, int waves, const std::string& name)
+{
+    // Dn-FamiTracker's instrument type of the N163, and the sequences every such instrument
+    // has: volume, arpeggio, pitch, hi-pitch and wave index.
+    constexpr int kN163Type = 5;
+    constexpr int kSequences = 5;
+    std::string bytes = "FTI2.4";
+    putLittleEndian(bytes, kN163Type, 1);
+    putLittleEndian(bytes, static_cast<std::uint32_t>(name.size()), 4);
+    bytes += name;
+    putLittleEndian(bytes, kSequences, 1);
+    bytes += std::string(kSequences, '\0');
+    for (const int field : {kSampleCount, 0, waves})
+        putLittleEndian(bytes, static_cast<std::uint32_t>(field), 4);
+    putLevels(bytes, levels, 1);
     return bytes;
 }
 

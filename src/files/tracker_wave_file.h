@@ -3,6 +3,7 @@
 #include "files/byte_reader.h"
 #include "wave/sample_set.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -47,5 +48,14 @@ inline constexpr int kTrackerFileMostBits = 8;
 // 2^bits - 1. DefleMask's has the short form below 8 bits and the long form (version 1) at 8.
 // Throws std::invalid_argument for bits outside 1..8, which the callers' options rule out.
 std::string trackerWaveFileBytes(const Wave& wave, int bits, TrackerWaveFormat format);
+// Levels 0..top of any length 1..256 (a chip's wave of 64 or 128), top 1..255, in either file.
+// DefleMask's file holds every such shape: the long form takes over at the top 255.
+std::string trackerWaveFileBytes(std::span<const int> levels, int top, TrackerWaveFormat format);
+
+// Dn-FamiTracker's instrument file (.fti, version 2.4) of an N163 instrument holding `waves`
+// waves of 32 levels 0..15 (line after line in `levels`), at wave position 0 and with no
+// sequence: "FTI2.4", the type 5, the name (int32 length and its bytes), 5 sequences each off
+// (a byte 5, five bytes 0), then the int32 wave size 32, position 0 and count, and a byte a level.
+std::string famiTrackerN163Bytes(std::span<const int> levels, int waves, const std::string& name);
 
 } // namespace ondulix

@@ -2,6 +2,7 @@
 
 #include "files/sndfile_library.h"
 #include "files/sndfile_memory.h"
+#include "files/target_waves.h"
 #include "pattern/line_waves.h"
 #include "pattern/pattern_line.h"
 
@@ -32,6 +33,17 @@ std::vector<float> heldFrames(const std::vector<float>& samples)
     for (const float sample : samples)
         frames.insert(frames.end(), kHold, sample);
     return frames;
+}
+
+// The frames' samples: each line's 32 samples held 64 times, or the line smooth at 2048 points.
+std::vector<float> frameSamples(const PatternTable& table, int frames, Resampling how)
+{
+    if (how == Resampling::Hold)
+        return heldFrames(wavetableSamples(table, frames));
+    std::vector<float> samples;
+    for (const double x : linesAtLength(table, 1, frames, kWavetableFrameLength, how))
+        samples.push_back(static_cast<float>(x / kFullScale));
+    return samples;
 }
 
 // The chunk must be set before the first sample is written, while the header is still open.
@@ -78,7 +90,7 @@ std::string surgeWavetableBytes(const PatternTable& table, int frames)
     return bytes;
 }
 
-WavetableBytes wavWavetableBytes(const PatternTable& table, int frames)
+WavetableBytes wavWavetableBytes(const PatternTable& table, int frames, Resampling how)
 {
     const SndfileLibrary& library = sndfileLibrary();
     if (!library.failure.empty())
@@ -98,7 +110,7 @@ WavetableBytes wavWavetableBytes(const PatternTable& table, int frames)
     sf.sf_command(file.get(), SFC_SET_ADD_PEAK_CHUNK, nullptr, SF_FALSE);
     if (!setClmChunk(sf, file.get()))
         return {{}, file.reason()};
-    const std::vector<float> held = heldFrames(wavetableSamples(table, frames));
+    const std::vector<float> held = frameSamples(table, frames, how);
     const auto count = static_cast<sf_count_t>(held.size());
     if (sf.sf_write_float(file.get(), held.data(), count) != count)
         return {{}, file.reason()};
@@ -107,7 +119,8 @@ WavetableBytes wavWavetableBytes(const PatternTable& table, int frames)
     return {memory.takeWritten(), std::nullopt};
 }
 
-WavetableBytes wavetableBytes(const PatternTable& table, WavetableFormat format, int frames)
+WavetableBytes wavetableBytes(
+    const PatternTable& table, WavetableFormat format, int frames, Resampling how)
 {
     if (frames == 0)
         frames = soundingFrames(table);
@@ -115,7 +128,7 @@ WavetableBytes wavetableBytes(const PatternTable& table, WavetableFormat format,
         return {{}, kNoSoundRefusal};
     if (format == WavetableFormat::SurgeWt)
         return {surgeWavetableBytes(table, frames), std::nullopt};
-    return wavWavetableBytes(table, frames);
+    return wavWavetableBytes(table, frames, how);
 }
 
 } // namespace ondulix

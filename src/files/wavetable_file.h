@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/target_waves.h"
 #include "pattern/pattern_table.h"
 
 #include <optional>
@@ -47,11 +48,14 @@ struct WavetableBytes
 
 // A mono 32-bit float WAV at 48000 Hz: each line becomes a frame of 2048 samples in which each
 // of its 32 samples is held 64 times, so the frames step exactly as the wave does. The frame
-// count is the data's length over 2048, as the synthesizers read it.
-WavetableBytes wavWavetableBytes(const PatternTable& table, int frames);
+// count is the data's length over 2048, as the synthesizers read it. Smooth, each frame is its
+// line at 2048 points instead (files/target_waves.h).
+WavetableBytes wavWavetableBytes(
+    const PatternTable& table, int frames, Resampling how = Resampling::Hold);
 
 // `frames` 0 takes soundingFrames(); a table with no sound is then refused with
 // kNoSoundRefusal.
-WavetableBytes wavetableBytes(const PatternTable& table, WavetableFormat format, int frames = 0);
+WavetableBytes wavetableBytes(const PatternTable& table, WavetableFormat format, int frames = 0,
+    Resampling how = Resampling::Hold);
 
 } // namespace ondulix

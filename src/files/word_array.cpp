@@ -8,7 +8,6 @@ namespace ondulix {
 
 namespace {
 
-constexpr int kPatternLines = 32;
 constexpr int kValuesPerRow = 8; // keeps a line of 32-bit values readable
 constexpr std::size_t kHexRecordBytes = 16;
 
@@ -18,37 +17,17 @@ int elementBytes(int bits)
     return bits <= 8 ? 1 : bits <= 16 ? 2 : 4;
 }
 
-bool isUnsigned(const WordFormat& words)
+std::string typeName(const WordImage& image)
 {
-    return words.encoding != WordEncoding::TwosComplement;
+    const std::string bits = std::to_string(elementBytes(image.bits) * 8);
+    return (image.isSigned ? "int" : "uint") + bits + "_t";
 }
 
-std::string typeName(const WordFormat& words)
+// The values as the array's type holds them: a signed word sign-extended, an unsigned one (offset
+// binary, a chip level or two packed) as it is.
+std::int64_t arrayValue(const WordImage& image, std::uint64_t word)
 {
-    const std::string bits = std::to_string(elementBytes(storedBits(words)) * 8);
-    return (isUnsigned(words) ? "uint" : "int") + bits + "_t";
-}
-
-// The values as the array's type holds them: the signed word, or with offset binary its bit
-// pattern, or the chip level (packed, two to a byte); none of the unsigned ones is negative.
-std::vector<std::int64_t> arrayValues(const PatternTable& table, const WordFormat& words)
-{
-    if (words.encoding == WordEncoding::TwosComplement)
-        return memoryWords(table, words.bits);
-    const std::vector<std::uint64_t> encoded = encodedWords(table, words);
-    return {encoded.begin(), encoded.end()};
-}
-
-std::string arrayBytes(const PatternTable& table, const WordFormat& words)
-{
-    const int size = elementBytes(storedBits(words));
-    std::string bytes;
-    for (const std::int64_t value : arrayValues(table, words)) {
-        const auto pattern = static_cast<std::uint64_t>(value); // two's complement: sign-extended
-        for (int i = 0; i < size; ++i)
-            bytes += static_cast<char>((pattern >> (8 * i)) & 0xFF);
-    }
-    return bytes;
+    return image.isSigned ? signedValue(word, image.bits) : static_cast<std::int64_t>(word);
 }
 
 // The source name goes into a block comment: no control character may end its line, and no
@@ -100,46 +79,101 @@ std::string hexRecord(std::size_t address, unsigned type, std::string_view data)
     return record + '\n';
 }
 
+// Motorola's record: "S", the type, then the count (of address, data and checksum bytes), a
+// 16-bit address and the data in hex, and the checksum, the ones' complement of their sum.
+std::string sRecord(unsigned type, std::size_t address, std::string_view data)
+{
+    std::string record = "S" + std::to_string(type);
+    unsigned sum = 0;
+    const auto put = [&](unsigned byte) {
+        record += hexByte(byte);
+        sum += byte;
+    };
+    put(static_cast<unsigned>(data.size()) + 3);
+    put(static_cast<unsigned>(address >> 8) & 0xFF);
+    put(static_cast<unsigned>(address) & 0xFF);
+    for (const char byte : data)
+        put(static_cast<unsigned char>(byte));
+    record += hexByte(~sum & 0xFF);
+    return record + '\n';
+}
+
 } // namespace
 
-std::string cHeaderText(const PatternTable& table, const WordFormat& words,
-    const std::string& arrayName, const std::string& sourceName)
+std::string cHeaderText(
+    const WordImage& image, const std::string& arrayName, const std::string& sourceName)
 {
-    const std::string type = typeName(words);
+    const std::string type = typeName(image);
     const std::string guard = guardName(arrayName);
-    const char* suffix = isUnsigned(words) ? "u" : "";
-    const std::vector<std::int64_t> values = arrayValues(table, words);
-    const int perLine = storedWordsPerLine(words);
+    const char* suffix = image.isSigned ? "" : "u";
+    const int perLine = image.wordsPerLine;
 
     std::ostringstream text;
-    text << "/* Ondulix wavetable of " << commentText(sourceName) << "\n * "
-         << wordsDescription(words) << ", as " << type << ": " << arrayName
-         << (words.packed ? "[line - 1][(sample - 1) / 2]. */\n" : "[line - 1][sample - 1]. */\n")
+    text << "/* Ondulix wavetable of " << commentText(sourceName) << "\n * " << image.description
+         << ", as " << type << ": " << arrayName
+         << (image.samplesPerWord == 2 ? "[line - 1][(sample - 1) / 2]. */\n"
+                                       : "[line - 1][sample - 1]. */\n")
          << "#ifndef " << guard << "\n#define " << guard << "\n\n#include <stdint.h>\n\n"
-         << "static const " << type << ' ' << arrayName << "[32][" << perLine << "] = {\n";
-    for (int line = 0; line < kPatternLines; ++line) {
+         << "static const " << type << ' ' << arrayName << '[' << image.lines << "][" << perLine
+         << "] = {\n";
+    for (int line = 0; line < image.lines; ++line) {
         text << "    { /* line " << line + 1 << " */";
         for (int word = 0; word < perLine; ++word) {
             text << (word % kValuesPerRow == 0 ? "\n        " : " ")
-                 << values[static_cast<std::size_t>(line * perLine + word)] << suffix
-                 << (word + 1 < perLine ? "," : "");
+                 << arrayValue(image, image.words[static_cast<std::size_t>(line * perLine + word)])
+                 << suffix << (word + 1 < perLine ? "," : "");
         }
-        text << "\n    }" << (line + 1 < kPatternLines ? "," : "") << '\n';
+        text << "\n    }" << (line + 1 < image.lines ? "," : "") << '\n';
     }
     text << "};\n\n#endif /* " << guard << " */\n";
     return text.str();
 }
 
-std::string intelHexText(const PatternTable& table, const WordFormat& words)
+std::string cHeaderText(const PatternTable& table, const WordFormat& words,
+    const std::string& arrayName, const std::string& sourceName)
+{
+    return cHeaderText(wordImage(table, words), arrayName, sourceName);
+}
+
+std::string arrayBytes(const WordImage& image)
+{
+    const int size = elementBytes(image.bits);
+    std::string bytes;
+    bytes.reserve(image.words.size() * static_cast<std::size_t>(size));
+    for (const std::uint64_t word : image.words) {
+        const auto pattern = static_cast<std::uint64_t>(arrayValue(image, word));
+        for (int i = 0; i < size; ++i)
+            bytes += static_cast<char>((pattern >> (8 * i)) & 0xFF);
+    }
+    return bytes;
+}
+
+std::string intelHexText(const WordImage& image)
 {
     constexpr unsigned kDataRecord = 0x00;
     constexpr unsigned kEndOfFileRecord = 0x01;
-    const std::string bytes = arrayBytes(table, words);
+    const std::string bytes = arrayBytes(image);
     std::string text;
     for (std::size_t address = 0; address < bytes.size(); address += kHexRecordBytes)
         text += hexRecord(
             address, kDataRecord, std::string_view(bytes).substr(address, kHexRecordBytes));
     return text + hexRecord(0, kEndOfFileRecord, {});
+}
+
+std::string intelHexText(const PatternTable& table, const WordFormat& words)
+{
+    return intelHexText(wordImage(table, words));
+}
+
+std::string sRecordText(const WordImage& image)
+{
+    const std::string bytes = arrayBytes(image);
+    // S0 names the image, S1 records carry 16 bytes at 16-bit addresses, which reach all of the
+    // at most 4 KiB, and S9 ends the file with the start address 0.
+    std::string text = sRecord(0, 0, "ondulix");
+    for (std::size_t address = 0; address < bytes.size(); address += kHexRecordBytes)
+        text += sRecord(1, address, std::string_view(bytes).substr(address, kHexRecordBytes));
+    return text + sRecord(9, 0, {});
 }
 
 } // namespace ondulix

@@ -24,6 +24,7 @@ struct FileQuestion
     {
         Open, // an existing file
         Save, // any name, a new one too
+        Folder, // a folder to write files into, a new one too
     };
 
     Mode mode = Mode::Open;
@@ -46,6 +47,16 @@ inline FileQuestion saveQuestion(
     question.filters = std::move(filters);
     question.defaultSuffix
         = question.filters.isEmpty() ? QString() : question.filters.front().suffix;
+    question.folder = folder;
+    return question;
+}
+
+// A question for the folder that a file a line goes into.
+inline FileQuestion folderQuestion(const QString& title, const QString& folder)
+{
+    FileQuestion question;
+    question.mode = FileQuestion::Mode::Folder;
+    question.title = title;
     question.folder = folder;
     return question;
 }

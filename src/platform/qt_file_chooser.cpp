@@ -10,10 +10,15 @@ namespace {
 void apply(QFileDialog& dialog, const FileQuestion& question)
 {
     const bool open = question.mode == FileQuestion::Mode::Open;
+    const bool folder = question.mode == FileQuestion::Mode::Folder;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !question.confirmOverwrite);
-    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // A folder is picked as an existing one is opened; its files are written later, one by one.
+    dialog.setAcceptMode(open || folder ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile
+            : folder        ? QFileDialog::Directory
+                            : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::ShowDirsOnly, folder);
     if (!question.title.isEmpty())
         dialog.setWindowTitle(question.title);
     QStringList filters;

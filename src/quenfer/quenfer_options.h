@@ -1,6 +1,8 @@
 #pragma once
 
+#include "files/export_targets.h"
 #include "files/memory_words.h"
+#include "files/target_waves.h"
 #include "files/word_array.h"
 #include "pattern/pattern_table.h"
 
@@ -14,22 +16,8 @@ enum class QuenferAction
     Compile,
     ShowHelp,
     ShowVersion,
-    RefuseUsage
-};
-
-// The files quenfer writes: memory images for hardware, then wavetables for synthesizers.
-enum class OutputFormat
-{
-    Readmemh,
-    Readmemb,
-    Mif,
-    Coe,
-    CHeader,
-    IntelHex,
-    Wav,
-    SurgeWt,
-    FurnaceWave, // one line of the table, as chiptune trackers read it
-    DefleMaskWave
+    RefuseUsage,
+    ShowTargets,
 };
 
 struct QuenferCommandLine
@@ -40,8 +28,12 @@ struct QuenferCommandLine
     std::string arrayName = kDefaultArrayName; // the C header's array
     int frames = 0; // a wavetable's frames; 0: up to the last line that holds a sound
     int line = 1; // the line a tracker wave is made from
+    bool everyLine = false; // --line all: a tracker wave for each line, a file each
+    const ExportTarget* chip = nullptr; // --chip: the words are that chip's levels
+    Resampling resampling = Resampling::Hold;
     bool bitsGiven = false; // the tracker waves' own default applies when not
     bool strict = false; // a field the editor's rules had to guess refuses the file
+    bool formGiven = false; // --levels, --pack or --unsigned, which a chip leaves no room for
     std::string input;
     std::string output;
     std::string problem; // what is wrong, for RefuseUsage

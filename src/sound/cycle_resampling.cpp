@@ -66,6 +66,28 @@ RealWave CycleResampler::operator()(std::span<const float> cycle, double gain) c
     return waveOf(spectrum);
 }
 
+CycleStretcher::CycleStretcher(int length)
+    : m_length(length)
+{
+    m_roots.resize(static_cast<std::size_t>(length));
+    for (int m = 0; m < length; ++m)
+        m_roots[m] = std::polar(1.0, 2.0 * std::numbers::pi * m / length);
+}
+
+void CycleStretcher::operator()(const Wave& wave, std::vector<double>& points) const
+{
+    const Spectrum spectrum = spectrumOf(wave);
+    for (int n = 0; n < m_length; ++n) {
+        double x = spectrum.offset;
+        int index = n;
+        for (int h = 1; h <= kKeptHarmonics; ++h) {
+            x += (spectrum.harmonic[h - 1] * m_roots[index]).real();
+            index = index + n >= m_length ? index + n - m_length : index + n;
+        }
+        points.push_back(x);
+    }
+}
+
 RealWave resampleCycle(std::span<const float> cycle, double gain)
 {
     return CycleResampler(static_cast<int>(cycle.size()))(cycle, gain);

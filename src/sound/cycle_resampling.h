@@ -32,6 +32,23 @@ private:
 
 RealWave resampleCycle(std::span<const float> cycle, double gain);
 
+// The other way, for the places that play longer waves than the 32 points drawn: a wave of 32
+// points at `length` points (32..65536), keeping the same offset and harmonics 1..15 that the
+// way in keeps, so that nothing the drawing cannot show is added. Sample n of the result is the
+// band-limited cycle at n / length of its period. One stretcher serves every line of a table.
+class CycleStretcher
+{
+public:
+    explicit CycleStretcher(int length);
+
+    // Appends the `length` points of `wave` to `points`, in the wave's own units.
+    void operator()(const Wave& wave, std::vector<double>& points) const;
+
+private:
+    int m_length;
+    std::vector<std::complex<double>> m_roots; // e^(+2 pi i m / length)
+};
+
 // The cycle of a recording, which starts and ends between samples: `period` samples from
 // `start`, read between the samples by cubic interpolation at about one point a sample.
 RealWave resampleCycleAt(std::span<const float> signal, double start, double period, double gain);

@@ -167,6 +167,84 @@ dmw 8 3 echo 20000000 ff01ff "$(times 32 80000000)"
 CASES
 "$quenfer" --format fuw --bits 9 good.csv x.fuw 2>err.txt; expect "fuw beyond 8 bits" 2 $? "1 to 8"
 
+# The targets: --targets lists them, and what the chips, the tables and the folders fix is bad
+# usage (status 2) that names the known ones.
+"$quenfer" --targets >out.txt 2>err.txt; expect "--targets" 0 $?
+check "--targets: a heading and 25 targets" test "$(grep -c . out.txt) $(grep -c '^x1010 *128 *8 ' out.txt)" = "26 1"
+while IFS='|' read -r flags message; do
+    "$quenfer" $flags table.csv x.mem 2>err.txt; expect "$flags" 2 $? "$message"
+done <<'CASES'
+--chip sid|gameboy, pce, scc
+--format wave|vhdl, verilog, srec
+--chip gameboy --bits 4|--chip fixes
+--chip fds --format wav|does not go with --format wav
+--line all|--line all takes --format fuw or dmw
+CASES
+
+# The HDL files give every $readmemh word, for 16-bit words and for the X1-010's 4096 bytes:
+# GHDL prints the VHDL package's array, Icarus clocks each word out of the Verilog ROM; Yosys
+# synthesizes the ROM.
+printf '%s\n' 'library ieee; use ieee.std_logic_1164.all; use std.textio.all; use work.ondulix_table_pkg.all;' \
+    'entity tb is end; architecture a of tb is begin process variable l : line; begin' \
+    "for i in ONDULIX_TABLE'range loop hwrite(l, ONDULIX_TABLE(i)); writeline(output, l); end loop;" \
+    'wait; end process; end;' > tb.vhd
+for flags in "" "--chip x1010"; do
+    for format in readmemh vhdl verilog; do "$quenfer" $flags --format $format table.csv w.$format; done
+    grep -v '^[@/]' w.readmemh > words.txt
+    n=$(wc -l < words.txt)
+    rm -f work-obj08.cf && ghdl -a --std=08 w.vhdl tb.vhd && ghdl --elab-run --std=08 tb > vhdl.txt
+    check "GHDL reads the VHDL package's $n words ($flags)" cmp -s vhdl.txt words.txt
+    read -r a w < <(sed -n 's/^module ondulix_rom(input clk, input \[\(.*\):0\] addr, output reg \[\(.*\):0\] data);$/\1 \2/p' w.verilog)
+    printf '%s\n' "module t; reg clk = 0; reg [$a:0] addr; wire [$w:0] data; reg [$w:0] m [0:$((n - 1))];" \
+        'integer i, same = 0; ondulix_rom rom(clk, addr, data); initial begin $readmemh("w.readmemh", m);' \
+        "for (i = 0; i < $n; i = i + 1) begin addr = i; #1 clk = 1; #1 clk = 0; same = same + (data === m[i]); end" \
+        '$display("%0d %0d", same, $bits(addr)); end endmodule' > rom.v
+    iverilog -g2012 -o rom.vvp rom.v w.verilog && same=$(vvp -n rom.vvp | head -n 1)
+    check "Icarus clocks the $n words out of the ROM ($flags)" test "${same:-}" = "$n $(( n == 1024 ? 10 : 12 ))"
+    check "Yosys synthesizes the ROM ($flags)" yosys -q -p "read_verilog w.verilog; synth -top ondulix_rom"
+done
+for format in srec bin ihex; do "$quenfer" --bits 12 --format $format table.csv w.$format; done
+objcopy -I srec -O binary w.srec srec.bin && objcopy -I ihex -O binary w.ihex ihex.bin
+check "objcopy reads the S-records as the raw bytes and the Intel HEX's" cmp -s srec.bin w.bin
+check "... which are the same" cmp -s ihex.bin w.bin
+
+# The WaveEdit bank: 16384 samples as sox reads them; wave k is line k / 2 + 1 of the 32, held
+# 8 times, v x 32767 / 500 rounded half to even (-250 is a tie, -213 is not).
+"$quenfer" --format waveedit table.csv bank.wav
+check "sox reads the bank as 1 channel of 16384 16-bit samples" test \
+    "$(sox --i -c bank.wav) $(sox --i -s bank.wav) $(sox --i -b bank.wav)" = "1 16384 16"
+check "wave 0 holds line 1's first sample 8 times, wave 2 line 2's" test \
+    "$(sox bank.wav -t s16 - | od -An -v -td2 -w2 | sed -n '1p;8p;9p;513p' | tr -s ' \n' ' ')" = " -16384 -16384 -15663 -13959 "
+# Our own readers: the N163 instrument holds the 4-bit levels of every line, the Vital table a
+# keyframe a line, each line's samples held 64 times as v / 500.
+"$quenfer" --format fti table.csv t.fti && "$quenfer" --format vitaltable table.csv t.vitaltable
+"$quenfer" --bits 4 --levels table.csv levels.mem
+python3 - > read.txt <<'PY'
+import base64, json, struct
+b = open('t.fti', 'rb').read()
+n, = struct.unpack_from('<i', b, 7)
+size, pos, count = struct.unpack_from('<3i', b, 17 + n)
+ok = b[:7] == b'FTI2.4\x05' and b[11 + n:17 + n] == bytes([5, 0, 0, 0, 0, 0]) and len(b) == 29 + n + size * count
+print(ok, b[11:11 + n].decode(), size, pos, count, ''.join('%X' % x for x in b[29 + n:61 + n]))
+d = json.load(open('t.vitaltable'))
+c, = d['groups'][0]['components']
+f = [struct.unpack('<2048f', base64.b64decode(k['wave_data'])) for k in c['keyframes']]
+print(c['type'], c['interpolation_style'], [k['position'] for k in c['keyframes']][:3], len(f),
+      f[0][0] * 500, f[0][63] * 500, round(f[0][64] * 500, 3), d['remove_all_dc'], d['full_normalize'])
+PY
+check "the .fti reads back: table, 32 levels, position 0, 32 waves, line 1's levels" test \
+    "$(sed -n 1p read.txt)" = "True table 32 0 32 $(sed -n '4,35p' levels.mem | tr -d '\n')"
+check "the .vitaltable reads back: 32 keyframes 8 positions apart, not blended, unchanged" test \
+    "$(sed -n 2p read.txt)" = "Wave Source 0 [0, 8, 16] 32 -250.0 -250.0 -239.0 False False"
+
+# A file a line: OUTPUT is a folder, created if missing, each file as --line N writes it, up to
+# the last line that holds a sound; a file in its place, or a table of 0s only, is refused.
+"$quenfer" --format dmw --line all four.csv waves 2>err.txt; expect "--line all" 0 $?
+check "line01.dmw to line04.dmw" test "$(ls waves | tr '\n' ' ')" = "line01.dmw line02.dmw line03.dmw line04.dmw "
+"$quenfer" --format dmw --line 4 four.csv one.dmw && check "each as --line N writes it" cmp -s one.dmw waves/line04.dmw
+"$quenfer" --format fuw --line all four.csv one.dmw 2>err.txt; expect "--line all onto a file" 1 $? "not a folder"
+"$quenfer" --format fuw --line all silent.csv none 2>err.txt; expect "--line all of 0s only" 1 $? "no sound"
+
 # libsndfile is loaded for a WAV alone. Where it cannot be loaded (hidden here in a mount
 # namespace of the test's own) a WAV is refused with the reason and nothing is written.
 check "quenfer does not link libsndfile" test -z "$(ldd "$quenfer" | grep sndfile)"

@@ -175,7 +175,7 @@ TEST_F(EditHistoryTest, TheGraphsMenuListsItsSectionsInTheirOrder)
     EXPECT_EQ(entries.join(","),
         "Undo,Redo,|,Copy,Paste,Copy as tracker wave,Save tracker wave,Paste tracker wave,|,"
         "Invert,Reverse,Rotate one sample later,Rotate one sample earlier,Smooth,|,"
-        "Open CSV...,Save CSV...,|,Export wavetable...,|,Import...,|,"
+        "Open CSV...,Save CSV...,|,Export wavetable...,Export for...,|,Import...,|,"
         "Play,Hear the sweep,Pitch,Sweep time,Stop,Harmonics...,Remove offset,|,"
         "Pattern table,Morph lines...,|,Chip &depth,Round to chip levels,|,Formula...");
 }

@@ -1,12 +1,18 @@
 #include "widget/window_fixture.h"
 
+#include "app/features/export_for_dialog.h"
+#include "files/csv_writer.h"
+#include "pattern/line_waves.h"
+
 #include "platform/harmonics_view.h"
 #include "platform/sink_worker.h"
 #include "sound/chip_oscillator.h"
 #include "wave/harmonic_edit.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
+#include <QProcess>
 
 using namespace ondulix;
 using namespace ondulix::testing;
@@ -135,6 +141,56 @@ TEST_F(SoundAndExport, ExportWavetableWritesTheStoredTable)
     ASSERT_EQ(messages->messages.size(), 1);
     EXPECT_TRUE(messages->messages[0].startsWith(
         QStringLiteral("Could not save \"%1\": ").arg(pathOf("missing/table.wav"))));
+}
+
+// Ctrl+Shift+E writes what quenfer writes for the same target and options (the FDS's 64 levels,
+// smooth, as a Verilog ROM here), asking in a save question of its own with the drawing flag
+// down; a file a line asks for a folder, and so does "All lines...", a Furnace wave a line at
+// the session's depth. A table with no sound is refused before any question.
+TEST_F(SoundAndExport, ExportForWritesWhatQuenferWritesForTheSameTarget)
+{
+    const auto exportFor = [this](const char* target, const QString& answer, auto&& set) {
+        drawFlag()->setChecked(true);
+        if (!answer.isNull())
+            dialog->answer(answer);
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        auto* chosen = window->findChild<ExportForDialog*>();
+        chosen->chooseTarget(target);
+        set(*chosen);
+        chosen->accept();
+    };
+    exportFor("fds", QString(), [](ExportForDialog&) {});
+    EXPECT_EQ(messages->messages.takeFirst(),
+        "Nothing was exported: the table holds no sound: every sample of every line is 0.");
+    EXPECT_TRUE(dialog->asked.empty());
+    PatternTable table;
+    storeWave(Wave {500, 250, -500, 0, 125}, 1, table);
+    storeWave(Wave {-300, 300}, 3, table);
+    writeFile(pathOf("t.csv"), QByteArray::fromStdString(csvText(table)));
+    ASSERT_TRUE(window->features().editor.openTable(pathOf("t.csv")));
+    exportFor("fds", pathOf("window.v"), [](ExportForDialog& chosen) {
+        chosen.findChild<QComboBox*>("cboExportFormat")->setCurrentText("verilog");
+        chosen.findChild<QComboBox*>("cboExportResampling")->setCurrentIndex(1);
+    });
+    EXPECT_FALSE(drawFlag()->isChecked());
+    EXPECT_EQ(dialog->asked.back().title + dialog->asked.back().filters[0].text,
+        "Export for verilogverilog (*.v)");
+    EXPECT_EQ(QProcess::execute(QUENFER_PATH,
+                  {"--chip", "fds", "--resample", "smooth", "--format", "verilog", pathOf("t.csv"),
+                      pathOf("quenfer.v")}),
+        0);
+    EXPECT_EQ(fileBytes(pathOf("window.v")), fileBytes(pathOf("quenfer.v")));
+    exportFor("dmw", pathOf("waves"), [](ExportForDialog& chosen) {
+        chosen.findChild<QCheckBox*>("chkExportFileALine")->setChecked(true);
+    });
+    EXPECT_TRUE(dialog->asked.back().mode == FileQuestion::Mode::Folder);
+    EXPECT_EQ(
+        QDir(pathOf("waves")).entryList(QDir::Files).join(' '), "line01.dmw line02.dmw line03.dmw");
+    dialog->answer(pathOf("all"));
+    control<QMenu>("mnuSaveTrackerWave")->actions().constLast()->trigger();
+    EXPECT_EQ(
+        fileBytes(pathOf("all/line03.fuw")).mid(37, 4), QByteArray("\x0F\0\0\0", 4)); // 4 bits
+    EXPECT_TRUE(messages->messages.isEmpty()) << messages->messages.join('\n').toStdString();
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "app/editor/editor.h"
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
+#include "app/editor/played_depth.h"
+#include "app/editor/table_export_save.h"
 #include "files/tracker_wave_file.h"
 #include "platform/atomic_save.h"
 #include "platform/clipboard.h"
@@ -15,16 +17,25 @@
 
 namespace ondulix {
 
+namespace {
+
+constexpr int kGameBoyBits = 4;
+
+} // namespace
+
 TrackerWaves::TrackerWaves(const FeatureContext& context)
     : QObject(&context.window)
     , m_window(context.window)
     , m_editor(context.editor)
     , m_files(context.files)
     , m_messages(context.messages)
+    , m_depth(context.depth)
 {
     setObjectName(QStringLiteral("trackerWaves"));
     QMenu* save = depthMenu(QStringLiteral("Save tracker wave"), &TrackerWaves::save);
     save->setObjectName(QStringLiteral("mnuSaveTrackerWave"));
+    save->addSeparator();
+    save->addAction(QStringLiteral("All lines..."), this, [this] { saveAllLines(); });
     context.menu.add(MenuSection::TrackerWaves,
         {depthMenu(QStringLiteral("Copy as tracker wave"), &TrackerWaves::copyAtDepth,
              &TrackerWaves::copyGameBoy)
@@ -86,6 +97,23 @@ void TrackerWaves::save(int bits)
                                                                 : TrackerWaveFormat::Furnace;
     saveTellingFailure(*path,
         QByteArray::fromStdString(trackerWaveFileBytes(m_editor.wave(), bits, format)), m_messages);
+}
+
+// Every line of the stored table up to the last that holds a sound, a Furnace wave each, at the
+// depth the session hears (the Game Boy's 4 bits when that is Exact); Export for... offers the
+// DefleMask waves and any other depth.
+void TrackerWaves::saveAllLines()
+{
+    ExportRequest request;
+    request.format = OutputFormat::FurnaceWave;
+    request.words.bits = m_depth.bits() != 0 ? m_depth.bits() : kGameBoyBits;
+    request.everyLine = true;
+    const auto choose = [this] {
+        return m_files.choose(
+            folderQuestion(QStringLiteral("Save all lines as tracker waves"), m_folder), &m_window);
+    };
+    if (const auto folder = saveTableExport(m_editor, request, m_messages, choose))
+        m_folder = *folder;
 }
 
 } // namespace ondulix

@@ -11,13 +11,14 @@ namespace ondulix {
 class Editor;
 class FileChooser;
 class MessageSink;
+class PlayedDepth;
 struct FeatureContext;
 
 // The wave in the trackers' forms, in the graph's menu: "Copy as tracker wave" and "Paste
 // tracker wave", 32 levels at 4, 5, 6 or 8 bits or the Game Boy's 32 hex digits, and between
 // them "Save tracker wave", a Furnace or DefleMask wave file at the same depths, saved
-// atomically. A paste is one undo step. The save's dialog is its own and opens in the folder
-// of the last save.
+// atomically, and "All lines...", a Furnace wave for each line into a folder. A paste is one
+// undo step. The saves' dialogs are their own and open in the folder of the last save.
 class TrackerWaves : public QObject
 {
     Q_OBJECT
@@ -35,11 +36,13 @@ private:
     void copyGameBoy();
     void pasteGameBoy();
     void save(int bits);
+    void saveAllLines();
 
     QWidget& m_window;
     Editor& m_editor;
     FileChooser& m_files;
     MessageSink& m_messages;
+    const PlayedDepth& m_depth;
     QString m_folder;
 };
 

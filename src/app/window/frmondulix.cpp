@@ -7,6 +7,7 @@
 #include "app/editor/tool_windows.h"
 #include "app/features/chip_depth_actions.h"
 #include "app/features/editing_actions.h"
+#include "app/features/export_for.h"
 #include "app/features/file_commands.h"
 #include "app/features/file_import.h"
 #include "app/features/formula_command.h"
@@ -141,6 +142,7 @@ void frmOndulix::wireFeatures()
     new WorkRecovery(context, *m_services.recoveryQuestion, m_services.stateFolder,
         std::move(m_services.startFile));
     new WavetableExport(context);
+    new ExportFor(context);
     new FileImport(context);
     new SoundPreview(context);
     new HarmonicsWindow(context);

@@ -64,4 +64,21 @@ void BM_ThirtyTwoSliderWrites(benchmark::State& state)
 }
 BENCHMARK(BM_ThirtyTwoSliderWrites);
 
+// The same while a write of the recovery file is due: the window started, and one change made.
+void BM_ThirtyTwoSliderWritesWhileKeepingIsDue(benchmark::State& state)
+{
+    frmOndulix window;
+    window.show();
+    QCoreApplication::processEvents();
+    window.features().editor.samples().setSample(0, 1);
+    int level = 0;
+    for (auto _ : state) {
+        level = level == 100 ? -100 : 100;
+        for (int i = 0; i < 32; ++i)
+            window.features().editor.samples().setSample(i, level);
+    }
+    state.SetItemsProcessed(state.iterations() * 32);
+}
+BENCHMARK(BM_ThirtyTwoSliderWritesWhileKeepingIsDue);
+
 } // namespace

@@ -8,6 +8,9 @@
 #include <fstream>
 #include <numbers>
 #include <random>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -69,7 +72,7 @@ void BM_ImportSurgeWavetable2048x256(benchmark::State& state)
     for (const float sample : wavetableSamples())
         bytes.append(reinterpret_cast<const char*>(&sample), 4);
     const AudioDecoder none
-        = [](Bytes) -> ReadResult<DecodedAudio> { return Refusal {"not audio"}; };
+        = [](ByteSource&, LongWork*) -> ReadResult<DecodedAudio> { return Refusal {"not audio"}; };
     for (auto _ : state)
         benchmark::DoNotOptimize(importWaves(bytesOf(bytes), none));
 }
@@ -147,5 +150,66 @@ void BM_ImportWavFileRecordingTenSeconds(benchmark::State& state)
     importFromDisk(state, WavFile("ondulix_bench_note.wav", recordedNote(10)));
 }
 BENCHMARK(BM_ImportWavFileRecordingTenSeconds)->Unit(benchmark::kMillisecond);
+
+// A mono 16-bit PCM WAV file of a played note, `minutes` long, written a block at a time.
+std::filesystem::path noteFile(const char* name, double minutes)
+{
+    const auto path = std::filesystem::temp_directory_path() / name;
+    const auto frames = static_cast<std::uint32_t>(minutes * 60 * kRate);
+    const auto u32 = [](std::uint32_t v) { return std::string(reinterpret_cast<char*>(&v), 4); };
+    std::ofstream out(path, std::ios::binary);
+    out << "RIFF" << u32(36 + 2 * frames) << "WAVEfmt " << u32(16) << std::string("\1\0\1\0", 4)
+        << u32(kRate) << u32(2 * kRate) << std::string("\2\0\x10\0", 4) << "data"
+        << u32(2 * frames);
+    const std::vector<float> second = recordedNote(1);
+    std::vector<std::int16_t> block(second.size());
+    for (std::size_t i = 0; i < second.size(); ++i)
+        block[i] = static_cast<std::int16_t>(second[i] * 32767);
+    for (std::uint32_t done = 0; done < frames; done += kRate)
+        out.write(reinterpret_cast<const char*>(block.data()),
+            2 * std::min<std::streamsize>(kRate, frames - done));
+    return path;
+}
+
+// Ten minutes of a 48 kHz mono WAV, decoded as the import's worker decodes it: from the disk (the
+// page cache after the first round), a block at a time, into 4 bytes a frame.
+void BM_DecodeTenMinutesOfWav(benchmark::State& state)
+{
+    const auto path = noteFile("ondulix_bench_ten_minutes.wav", 10);
+    for (auto _ : state) {
+        auto file = FileBytes::open(path);
+        benchmark::DoNotOptimize(decodeWithSndfile(*std::get<std::unique_ptr<FileBytes>>(file)));
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_DecodeTenMinutesOfWav)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The longest file an import takes, 20 minutes at 48 kHz, imported whole (decoded, its pitch
+// followed, 32 cycles cut) in a process of its own: how much its peak memory grew, beyond the 4
+// bytes a frame the samples take.
+void BM_ImportTwentyMinutesPeakMemory(benchmark::State& state)
+{
+    const auto path = noteFile("ondulix_bench_twenty_minutes.wav", 20);
+    for (auto _ : state) {
+        const pid_t child = fork();
+        if (child == 0) {
+            rusage before {};
+            getrusage(RUSAGE_SELF, &before);
+            const bool taken = !refusalIn(importFile(path, decodeWithSndfile));
+            rusage after {};
+            getrusage(RUSAGE_SELF, &after);
+            const long overMiB
+                = ((after.ru_maxrss - before.ru_maxrss) * 1024L - 4L * 20 * 60 * kRate) >> 20;
+            _exit(taken ? static_cast<int>(std::clamp(overMiB, 0L, 254L)) : 255);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        if (WEXITSTATUS(status) == 255)
+            state.SkipWithError("the file was refused");
+        state.counters["MiB beyond 4 B a frame"] = WEXITSTATUS(status);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ImportTwentyMinutesPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "files/chunk_list.h"
 
+#include <array>
+
 namespace ondulix {
 
 namespace {
 
 constexpr std::size_t kIdSize = 4;
+constexpr std::size_t kHeaderSize = 2 * kIdSize;
 
 struct ListForm
 {
@@ -14,34 +17,53 @@ struct ListForm
 
 constexpr ListForm kListForms[] = {{"RIFF", false}, {"RIFX", true}, {"FORM", true}};
 
+std::uint32_t u32(const std::uint8_t* b, bool bigEndian)
+{
+    return bigEndian
+        ? std::uint32_t(b[0]) << 24 | std::uint32_t(b[1]) << 16 | std::uint32_t(b[2]) << 8 | b[3]
+        : std::uint32_t(b[3]) << 24 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[1]) << 8 | b[0];
+}
+
+std::string_view idOf(const std::array<std::uint8_t, kHeaderSize>& header)
+{
+    return {reinterpret_cast<const char*>(header.data()), kIdSize};
+}
+
 } // namespace
 
-ReadResult<std::optional<Bytes>> findChunk(Bytes file, std::string_view id)
+ReadResult<std::optional<std::vector<std::uint8_t>>> findChunk(
+    ByteSource& file, std::string_view id)
 {
-    ByteReader in(file);
+    using Found = ReadResult<std::optional<std::vector<std::uint8_t>>>;
+    std::array<std::uint8_t, kHeaderSize> header {};
+    // The outer id and size, then the form type ("WAVE", "AIFF", ...).
+    if (file.readAt(0, header.data(), kHeaderSize) < kHeaderSize || file.size() < 3 * kIdSize)
+        return std::nullopt;
     const ListForm* form = nullptr;
     for (const ListForm& candidate : kListForms) {
-        // Taking a tag moves past it: the next candidate would be read from the outer size.
-        if (in.takeTag(candidate.id)) {
+        if (idOf(header) == candidate.id) {
             form = &candidate;
             break;
         }
     }
-    // The outer size and the form type ("WAVE", "AIFF", ...).
-    if (!form || !in.take(2 * kIdSize))
+    if (!form)
         return std::nullopt;
-    while (in.remaining() >= 2 * kIdSize) {
-        const Bytes chunkId = *in.take(kIdSize);
-        const std::uint32_t size = form->bigEndian ? *in.u32BigEndian() : *in.u32();
-        const bool wanted
-            = std::string_view(reinterpret_cast<const char*>(chunkId.data()), kIdSize) == id;
-        const auto data = in.take(size);
-        if (wanted)
-            return data ? ReadResult<std::optional<Bytes>>(data) : Refusal {kSizesDoNotAddUp};
-        if (!data)
+    for (std::uint64_t at = 3 * kIdSize; at + kHeaderSize <= file.size();) {
+        if (file.readAt(at, header.data(), kHeaderSize) < kHeaderSize)
             return std::nullopt;
-        if (size % 2 != 0)
-            in.take(1);
+        const std::uint32_t size = u32(header.data() + kIdSize, form->bigEndian);
+        const std::uint64_t data = at + kHeaderSize;
+        const bool fits = data + size <= file.size();
+        if (idOf(header) == id) {
+            if (!fits)
+                return Found(Refusal {kSizesDoNotAddUp});
+            std::vector<std::uint8_t> bytes(size);
+            file.readAt(data, bytes.data(), size);
+            return Found(std::optional(std::move(bytes)));
+        }
+        if (!fits)
+            return std::nullopt;
+        at = data + size + size % 2;
     }
     return std::nullopt;
 }

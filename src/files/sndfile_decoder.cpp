@@ -27,17 +27,35 @@ std::optional<std::vector<std::uint8_t>> shownChunk(
     return data;
 }
 
+// What the header says, beyond the limits: the length and the limit, in the user's words.
+std::optional<std::string> tooLong(sf_count_t frames, int rate)
+{
+    if (frames > kMostImportFrames)
+        return "it holds " + std::to_string(frames) + " frames, and "
+            + std::to_string(kMostImportFrames) + " (64 Mi) are the most an import takes";
+    if (rate > 0 && static_cast<double>(frames) / rate > kLongestImportSeconds) {
+        const long long seconds = frames / rate;
+        return "it lasts " + std::to_string(seconds / 60) + " min " + std::to_string(seconds % 60)
+            + " s, and 20 minutes are the most an import takes";
+    }
+    return std::nullopt;
+}
+
 // Reads block by block to the end: the frame count in the header is not always there (Ogg)
-// nor always true. Where it is, it sizes the result once, but never beyond the file's size in
-// bytes, so a header that lies claims no more memory than the file already took.
-std::vector<float> averagedFrames(const SndfileFunctions& sf, SNDFILE* file, int channels,
-    sf_count_t frameCount, std::size_t bytes)
+// nor always true. Where it is, it sizes the result once; a file that decodes to more than the
+// limits is refused as it passes them. Nothing when the work stops it.
+ReadResult<std::vector<float>> averagedFrames(
+    const SndfileFunctions& sf, SNDFILE* file, const SF_INFO& info, LongWork* work)
 {
     constexpr sf_count_t kBlockFrames = 8192;
+    const int channels = info.channels;
     std::vector<float> block(static_cast<std::size_t>(kBlockFrames * channels));
     std::vector<float> frames;
-    frames.reserve(std::min(static_cast<std::size_t>(std::max<sf_count_t>(frameCount, 0)), bytes));
+    frames.reserve(
+        static_cast<std::size_t>(std::clamp<sf_count_t>(info.frames, 0, kMostImportFrames)));
     for (;;) {
+        if (work && work->stopRequested())
+            return Refusal {"stopped"};
         const sf_count_t read = sf.sf_readf_float(file, block.data(), kBlockFrames);
         if (read <= 0)
             break;
@@ -48,6 +66,11 @@ std::vector<float> averagedFrames(const SndfileFunctions& sf, SNDFILE* file, int
                 sum += first[channel];
             frames.push_back(static_cast<float>(sum / channels));
         }
+        const auto taken = static_cast<sf_count_t>(frames.size());
+        if (const auto longer = tooLong(taken, info.samplerate))
+            return Refusal {*longer};
+        if (work && info.frames > 0)
+            work->report(static_cast<double>(taken) / static_cast<double>(info.frames), 0, 500);
     }
     return frames;
 }
@@ -63,7 +86,7 @@ std::string libraryReason(const char* text)
 
 } // namespace
 
-ReadResult<DecodedAudio> decodeWithSndfile(Bytes file)
+ReadResult<DecodedAudio> decodeWithSndfile(ByteSource& file, LongWork* work)
 {
     const SndfileLibrary& library = sndfileLibrary();
     if (!library.failure.empty())
@@ -77,11 +100,16 @@ ReadResult<DecodedAudio> decodeWithSndfile(Bytes file)
         return Refusal {"not audio (" + libraryReason(sf.sf_strerror(nullptr)) + ")"};
     if (info.channels < 1)
         return Refusal {"not audio (no channels)"};
+    if (const auto longer = tooLong(info.frames, info.samplerate))
+        return Refusal {*longer};
     DecodedAudio audio;
     audio.sampleRate = info.samplerate;
     audio.clmChunk = shownChunk(sf, sound.get(), "clm ");
     audio.srgeChunk = shownChunk(sf, sound.get(), "srge");
-    audio.samples = averagedFrames(sf, sound.get(), info.channels, info.frames, file.size());
+    auto frames = averagedFrames(sf, sound.get(), info, work);
+    if (const Refusal* refusal = refusalIn(frames))
+        return *refusal;
+    audio.samples = std::get<std::vector<float>>(std::move(frames));
     return audio;
 }
 

@@ -10,23 +10,21 @@ SF_VIRTUAL_IO SndfileMemory::io()
     return {length, seek, read, write, tell};
 }
 
-std::span<const std::uint8_t> SndfileMemory::contents() const
+sf_count_t SndfileMemory::size() const
 {
-    if (!m_writing)
-        return m_read;
-    return {reinterpret_cast<const std::uint8_t*>(m_written.data()), m_written.size()};
+    return static_cast<sf_count_t>(m_writing ? m_written.size() : m_read->size());
 }
 
 sf_count_t SndfileMemory::length(void* user)
 {
-    return static_cast<sf_count_t>(of(user).contents().size());
+    return of(user).size();
 }
 
 sf_count_t SndfileMemory::seek(sf_count_t offset, int whence, void* user)
 {
     SndfileMemory& file = of(user);
     const sf_count_t base = whence == SEEK_CUR ? file.m_position
-        : whence == SEEK_END                   ? static_cast<sf_count_t>(file.contents().size())
+        : whence == SEEK_END                   ? file.size()
                                                : 0;
     if (base + offset < 0)
         return -1;
@@ -37,11 +35,15 @@ sf_count_t SndfileMemory::seek(sf_count_t offset, int whence, void* user)
 sf_count_t SndfileMemory::read(void* to, sf_count_t count, void* user)
 {
     SndfileMemory& file = of(user);
-    const std::span<const std::uint8_t> bytes = file.contents();
-    const auto size = static_cast<sf_count_t>(bytes.size());
-    const sf_count_t taken = std::clamp<sf_count_t>(size - file.m_position, 0, count);
-    if (taken > 0)
-        std::memcpy(to, bytes.data() + file.m_position, static_cast<std::size_t>(taken));
+    const sf_count_t wanted = std::clamp<sf_count_t>(file.size() - file.m_position, 0, count);
+    if (wanted <= 0)
+        return 0;
+    sf_count_t taken = wanted;
+    if (file.m_writing)
+        std::memcpy(to, file.m_written.data() + file.m_position, static_cast<std::size_t>(wanted));
+    else
+        taken = static_cast<sf_count_t>(file.m_read->readAt(
+            static_cast<std::uint64_t>(file.m_position), to, static_cast<std::size_t>(wanted)));
     file.m_position += taken;
     return taken;
 }

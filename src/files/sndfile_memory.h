@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/byte_source.h"
 #include "files/sndfile_library.h"
 
 #include <cstdint>
@@ -9,15 +10,16 @@
 
 namespace ondulix {
 
-// A file in memory that libsndfile reads or writes through its virtual I/O: the import reads a
-// file it already holds whole, and the wavetable writer fills a string that then goes to disk in
-// one atomic write. libsndfile seeks back to fill in a header's sizes when a written file closes.
+// A file that libsndfile reads or writes through its virtual I/O: the import reads its bytes as
+// they are needed, from memory or from the disk, and the wavetable writer fills a string that
+// then goes to disk in one atomic write. libsndfile seeks back to fill in a header's sizes when a
+// written file closes.
 class SndfileMemory
 {
 public:
     SndfileMemory() = default; // to be written
-    explicit SndfileMemory(std::span<const std::uint8_t> contents) // to be read
-        : m_read(contents)
+    explicit SndfileMemory(ByteSource& contents) // to be read
+        : m_read(&contents)
         , m_writing(false)
     { }
 
@@ -32,9 +34,9 @@ private:
     static sf_count_t read(void* to, sf_count_t count, void* user);
     static sf_count_t write(const void* from, sf_count_t count, void* user);
     static sf_count_t tell(void* user);
-    std::span<const std::uint8_t> contents() const;
+    sf_count_t size() const;
 
-    std::span<const std::uint8_t> m_read;
+    ByteSource* m_read = nullptr;
     std::string m_written;
     bool m_writing = true;
     sf_count_t m_position = 0;

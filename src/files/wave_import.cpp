@@ -1,10 +1,12 @@
 #include "files/wave_import.h"
 
 #include "files/chunk_list.h"
+
 #include "files/whole_file.h"
 #include "pattern/frame_choice.h"
 #include "sound/cycle_resampling.h"
 #include "sound/recording_cycles.h"
+#include <array>
 
 #include <algorithm>
 #include <cmath>
@@ -48,11 +50,12 @@ ReadResult<ImportedWaves> wavetable(std::span<const float> samples, int frameLen
     return asLines(lines, waves);
 }
 
-ReadResult<ImportedWaves> recording(std::span<const float> samples, int sampleRate)
+ReadResult<ImportedWaves> recording(
+    std::span<const float> samples, int sampleRate, LongWork* work = nullptr)
 {
     if (sampleRate <= 0)
         return Refusal {"a sample rate of " + std::to_string(sampleRate) + " Hz"};
-    const auto cycles = recordingCycles(samples, sampleRate, kFullScale);
+    const auto cycles = recordingCycles(samples, sampleRate, kFullScale, work);
     if (!cycles)
         return Refusal {"no pitch was found: the recording holds no steady tone"};
     std::vector<int> lines(cycles->size());
@@ -62,18 +65,19 @@ ReadResult<ImportedWaves> recording(std::span<const float> samples, int sampleRa
 }
 
 // The chunk as the decoder showed it, or as the file's chunk list has it when it showed neither.
-ReadResult<std::optional<Bytes>> markerChunk(const std::optional<std::vector<std::uint8_t>>& shown,
-    bool noneShown, Bytes file, std::string_view id)
+ReadResult<std::optional<std::vector<std::uint8_t>>> markerChunk(
+    const std::optional<std::vector<std::uint8_t>>& shown, bool noneShown, ByteSource& file,
+    std::string_view id)
 {
     if (shown)
-        return std::optional<Bytes>(Bytes(*shown));
+        return shown;
     if (noneShown)
         return findChunk(file, id);
     return std::nullopt;
 }
 
 // The frame length that a "clm " chunk gives, or else a "srge" chunk; nothing without either.
-ReadResult<std::optional<int>> markedFrameLength(const DecodedAudio& audio, Bytes file)
+ReadResult<std::optional<int>> markedFrameLength(const DecodedAudio& audio, ByteSource& file)
 {
     struct Marker
     {
@@ -87,10 +91,10 @@ ReadResult<std::optional<int>> markedFrameLength(const DecodedAudio& audio, Byte
         const auto chunk = markerChunk(marker.shown, noneShown, file, marker.id);
         if (const Refusal* refusal = refusalIn(chunk))
             return *refusal;
-        const auto& data = std::get<std::optional<Bytes>>(chunk);
+        const auto& data = std::get<std::optional<std::vector<std::uint8_t>>>(chunk);
         if (!data)
             continue;
-        const auto length = marker.frameLength(*data);
+        const auto length = marker.frameLength(Bytes(*data));
         if (const Refusal* refusal = refusalIn(length))
             return *refusal;
         return std::optional<int>(std::get<int>(length));
@@ -100,7 +104,7 @@ ReadResult<std::optional<int>> markedFrameLength(const DecodedAudio& audio, Byte
 
 } // namespace
 
-ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, Bytes file)
+ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, ByteSource& file, LongWork* work)
 {
     const std::span<const float> samples = audio.samples;
     if (samples.empty())
@@ -116,7 +120,13 @@ ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, Bytes file)
         return wavetable(samples, kUnmarkedBankFrame);
     if (samples.size() <= kLongestCycle)
         return ImportedWaves {fitToFullScale(resampleCycle(samples, kFullScale)), {}};
-    return recording(samples, audio.sampleRate);
+    return recording(samples, audio.sampleRate, work);
+}
+
+ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, Bytes file)
+{
+    MemoryBytes bytes(file);
+    return importAudio(audio, bytes);
 }
 
 ImportedWaves importTrackerWave(const TrackerWaveLevels& wave)
@@ -138,7 +148,20 @@ ReadResult<ImportedWaves> importSurgeWavetable(const SurgeWavetable& table)
     return wavetable(table.samples, table.waveSize);
 }
 
-ReadResult<ImportedWaves> importWaves(Bytes file, const AudioDecoder& decode)
+namespace {
+
+ReadResult<ImportedWaves> decodeAndImport(
+    ByteSource& file, const AudioDecoder& decode, LongWork* work)
+{
+    const auto audio = decode(file, work);
+    if (const Refusal* refusal = refusalIn(audio))
+        return *refusal;
+    return importAudio(std::get<DecodedAudio>(audio), file, work);
+}
+
+} // namespace
+
+ReadResult<ImportedWaves> importWaves(Bytes file, const AudioDecoder& decode, LongWork* work)
 {
     const auto tracker
         = [](const ReadResult<TrackerWaveLevels>& read) -> ReadResult<ImportedWaves> {
@@ -156,22 +179,27 @@ ReadResult<ImportedWaves> importWaves(Bytes file, const AudioDecoder& decode)
             return *refusal;
         return importSurgeWavetable(std::get<SurgeWavetable>(table));
     }
-    const auto audio = decode(file);
-    if (const Refusal* refusal = refusalIn(audio))
-        return *refusal;
-    return importAudio(std::get<DecodedAudio>(audio), file);
+    MemoryBytes source(file);
+    return decodeAndImport(source, decode, work);
 }
 
-ReadResult<ImportedWaves> importFile(const std::filesystem::path& path, const AudioDecoder& decode)
+ReadResult<ImportedWaves> importFile(
+    const std::filesystem::path& path, const AudioDecoder& decode, LongWork* work)
 {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error && size > kLargestImportFile)
+    auto opened = FileBytes::open(path);
+    if (const Refusal* refusal = refusalIn(opened))
+        return *refusal;
+    FileBytes& file = *std::get<std::unique_ptr<FileBytes>>(opened);
+    std::array<std::uint8_t, 4> start {};
+    file.readAt(0, start.data(), start.size());
+    if (file.size() > kSmallImportFile && !startsLikeSurgeWavetable(Bytes(start)))
+        return decodeAndImport(file, decode, work);
+    if (file.size() > kLargestImportFile)
         return Refusal {"a file over 256 MiB"};
-    const WholeFile file = readWholeFile(path, kLargestImportFile);
-    if (!file.bytes)
-        return Refusal {file.failure};
-    return importWaves(bytesOf(*file.bytes), decode);
+    const WholeFile whole = readWholeFile(path, kLargestImportFile);
+    if (!whole.bytes)
+        return Refusal {whole.failure};
+    return importWaves(bytesOf(*whole.bytes), decode, work);
 }
 
 } // namespace ondulix

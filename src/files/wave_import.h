@@ -1,10 +1,11 @@
 #pragma once
 
-#include "files/byte_reader.h"
+#include "files/byte_source.h"
 #include "files/tracker_wave_file.h"
 #include "files/wavetable_reader.h"
 #include "pattern/line_writes.h"
 #include "pattern/pattern_table.h"
+#include "wave/long_work.h"
 #include "wave/sample_set.h"
 
 #include <cstdint>
@@ -28,8 +29,9 @@ struct DecodedAudio
     std::optional<std::vector<std::uint8_t>> srgeChunk;
 };
 
-// Decodes a file's bytes as audio, or says why it cannot ("not audio: ...").
-using AudioDecoder = std::function<ReadResult<DecodedAudio>(Bytes)>;
+// Decodes a file as audio, or says why it cannot ("not audio: ..."). It stops early where the
+// work (when there is one) asks it to, and says how far it has got.
+using AudioDecoder = std::function<ReadResult<DecodedAudio>(ByteSource&, LongWork*)>;
 
 // Either the current wave (a single cycle, a tracker wave) or lines of the table (a wavetable,
 // a recording), in line order. Lines not named stay as they are.
@@ -39,21 +41,29 @@ struct ImportedWaves
     LineWrites lines; // lines 1..32, in Generate to Memory's form once written
 };
 
-// The largest file an import reads: minutes of sound in any format, and still a bound on memory.
+// The largest file an import reads whole: a Surge wavetable of many waves, and still a bound on
+// memory. Audio is read from the disk as it is decoded, whatever its size.
 inline constexpr std::uintmax_t kLargestImportFile = std::uintmax_t {256} << 20;
+// Small files are read whole: tracker waves and single cycles, which are told apart by layout.
+inline constexpr std::uintmax_t kSmallImportFile = std::uintmax_t {1} << 20;
 
-// Reads the file whole and imports it. A file over 256 MiB is refused before any of it is read.
-ReadResult<ImportedWaves> importFile(const std::filesystem::path& path, const AudioDecoder& decode);
+// Imports a file: a small one, or a Surge wavetable (up to 256 MiB), read whole, any other
+// decoded as audio from the disk.
+ReadResult<ImportedWaves> importFile(
+    const std::filesystem::path& path, const AudioDecoder& decode, LongWork* work = nullptr);
 
 // A Furnace or DefleMask wave or a Surge wavetable is read here; anything else goes to `decode`
 // and then as importAudio says.
-ReadResult<ImportedWaves> importWaves(Bytes file, const AudioDecoder& decode);
+ReadResult<ImportedWaves> importWaves(
+    Bytes file, const AudioDecoder& decode, LongWork* work = nullptr);
 
 // Audio with a "clm " or "srge" chunk, or of exactly 16384 samples and neither, is a wavetable:
 // frames of the marked length, or 64 of 256; a part frame at the end is left out. Otherwise up to
 // 4096 samples are one cycle, for the current wave, and more a recording, whose cycles fill
-// lines 1..32. `file` is the file's bytes, searched for the chunks when the decoder showed none; it
-// may be empty.
+// lines 1..32. `file` is searched for the chunks when the decoder showed none; it may be empty.
+ReadResult<ImportedWaves> importAudio(
+    const DecodedAudio& audio, ByteSource& file, LongWork* work = nullptr);
+// The same, of a file held whole.
 ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, Bytes file);
 
 // A wave of 32 levels is taken as it is; any other length is resampled to 32 points.

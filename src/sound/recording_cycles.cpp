@@ -48,9 +48,9 @@ double cycleStart(std::span<const float> signal, double time, double period)
 } // namespace
 
 std::optional<std::vector<RealWave>> recordingCycles(
-    std::span<const float> signal, int sampleRate, double gain)
+    std::span<const float> signal, int sampleRate, double gain, LongWork* work)
 {
-    const PitchTrack track = trackPitch(signal, sampleRate);
+    const PitchTrack track = trackPitch(signal, sampleRate, work);
     const auto found = [](double period) { return period > 0.0; };
     const auto first = std::find_if(track.periods.begin(), track.periods.end(), found);
     if (first == track.periods.end())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "wave/long_work.h"
 #include "wave/spectrum.h"
 
 #include <optional>
@@ -16,7 +17,8 @@ inline constexpr int kRecordingCycles = 32;
 // starting at the steepest rising zero crossing within a period of its time. The steepest, so
 // that a note whose shape changes is cut at the same point of its shape all along. Nothing when
 // no pitch is found anywhere: silence, noise.
+// The work, when there is one, may stop the pitch's search early; what was found by then counts.
 std::optional<std::vector<RealWave>> recordingCycles(
-    std::span<const float> signal, int sampleRate, double gain);
+    std::span<const float> signal, int sampleRate, double gain, LongWork* work = nullptr);
 
 } // namespace ondulix

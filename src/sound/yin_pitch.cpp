@@ -137,7 +137,7 @@ bool tooQuiet(const float* x, int window)
 
 } // namespace
 
-PitchTrack trackPitch(std::span<const float> signal, int sampleRate)
+PitchTrack trackPitch(std::span<const float> signal, int sampleRate, LongWork* work)
 {
     const SearchPlan plan = searchPlan(sampleRate);
     const std::vector<float> low = broughtDown(signal, plan.factor);
@@ -149,6 +149,11 @@ PitchTrack trackPitch(std::span<const float> signal, int sampleRate)
     const std::size_t reach = static_cast<std::size_t>(window)
         + static_cast<std::size_t>(plan.longestLag + 2) * plan.factor;
     for (std::size_t start = 0; start + reach <= signal.size(); start += track.hop) {
+        if (work && track.periods.size() % 64 == 0) {
+            if (work->stopRequested())
+                break;
+            work->report(static_cast<double>(start) / static_cast<double>(signal.size()), 500);
+        }
         const float* x = low.data() + start / plan.factor;
         const int lag = tooQuiet(x, plan.longestLag) ? 0 : firstDip(x, plan);
         track.periods.push_back(

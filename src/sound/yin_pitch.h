@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wave/long_work.h"
+
 #include <cstddef>
 #include <span>
 #include <vector>
@@ -31,6 +33,8 @@ struct PitchTrack
 // and each lag found there is then refined on the signal itself, so the period is as exact as at
 // the full rate. A lag's search stops at the first dip below the threshold, so a tone costs a
 // fraction of what noise does.
-PitchTrack trackPitch(std::span<const float> signal, int sampleRate);
+// Where the work (when there is one) asks it to stop, the track ends where it has got to; it
+// hears how far that is, from halfway (the decoding) to the end.
+PitchTrack trackPitch(std::span<const float> signal, int sampleRate, LongWork* work = nullptr);
 
 } // namespace ondulix

@@ -31,11 +31,12 @@ void checkTrackerWave(const ReadResult<TrackerWaveLevels>& read)
         wave->levels.begin(), wave->levels.end(), [&](int l) { return l >= 0 && l <= wave->top; }));
 }
 
-ReadResult<DecodedAudio> asSixteenBitAudio(Bytes bytes)
+ReadResult<DecodedAudio> asSixteenBitAudio(ByteSource& file, LongWork*)
 {
     DecodedAudio audio {{}, 48000, {}, {}};
-    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-        audio.samples.push_back(static_cast<std::int16_t>(bytes[i] | bytes[i + 1] << 8) / 32768.0f);
+    std::uint8_t pair[2];
+    for (std::uint64_t at = 0; file.readAt(at, pair, 2) == 2; at += 2)
+        audio.samples.push_back(static_cast<std::int16_t>(pair[0] | pair[1] << 8) / 32768.0f);
     return audio;
 }
 

@@ -1,3 +1,4 @@
+#include "files/sndfile_decoder.h"
 #include "files/wave_import.h"
 #include "wave/number_text.h"
 #include "wave/tracker_wave.h"
@@ -74,8 +75,9 @@ std::vector<float> tone(std::size_t length, double frequency)
     return samples;
 }
 
-const AudioDecoder kNotAudio
-    = [](Bytes) -> ReadResult<DecodedAudio> { return Refusal {"not audio: unknown format"}; };
+const AudioDecoder kNotAudio = [](ByteSource&, LongWork*) -> ReadResult<DecodedAudio> {
+    return Refusal {"not audio: unknown format"};
+};
 
 template <typename T> std::string reasonOf(const ReadResult<T>& result)
 {
@@ -213,6 +215,13 @@ TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)
             return reasonOf(importFile(path, kNotAudio));
         };
     };
+    // 16-bit mono PCM, decoded by libsndfile: a rate of 1 Hz makes a long sound of a small file.
+    const auto sound = [](int rate, int frames) -> Read {
+        const std::string format = le({1, 1}, 2) + le({rate, 2 * rate}, 4) + le({2, 16}, 2);
+        const std::string wav = chunk(
+            "RIFF", "WAVE" + chunk("fmt ", format) + chunk("data", std::string(2 * frames, '\0')));
+        return [=] { return reasonOf(importFile(written(wav), decodeWithSndfile)); };
+    };
     const auto dmw = [](std::string b) -> Read {
         return [b] { return reasonOf(readDefleMaskWave(bytesOf(b))); };
     };
@@ -232,7 +241,7 @@ TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)
     const std::pair<Read, std::string> cases[] = {
         {[] { return reasonOf(importFile(scratch() / "missing", kNotAudio)); },
             "it cannot be opened: No such file or directory"},
-        {file("", kLargestImportFile + 1), "a file over 256 MiB"},
+        {file("vawt", kLargestImportFile + 1), "a file over 256 MiB"},
         {file("ID3 tag"), "not audio: unknown format"},
         {file("-Furnace waveta-\x01"), sizes},
         {file(head + "WAVE" + le({16}, 4) + "a name, no NUL.."), sizes},
@@ -267,6 +276,7 @@ TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)
             "zero frames: the file is shorter than one frame of 256 samples"},
         {audio(std::vector(48000, 0.0f)), noPitch},
         {audio(tone(5000, 440), {}, 0), "a sample rate of 0 Hz"},
+        {sound(1, 1201), "it lasts 20 min 1 s, and 20 minutes are the most an import takes"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(cases[i].first(), cases[i].second) << "case " << i;

@@ -1,7 +1,9 @@
 #include "widget/window_fixture.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QRegularExpression>
+#include <QTimer>
 #include <cmath>
 
 using namespace ondulix;
@@ -16,14 +18,14 @@ QByteArray u32(quint32 value)
 }
 
 // A 32-bit float WAV file of one or two channels, with one more chunk before the data when given.
-QByteArray wavFile(
-    const std::vector<float>& samples, const QByteArray& chunk = {}, char channels = 1)
+QByteArray wavFile(const std::vector<float>& samples, const QByteArray& chunk = {},
+    char channels = 1, quint32 rate = 48000)
 {
     QByteArray data;
     for (const float sample : samples)
         data += QByteArray(reinterpret_cast<const char*>(&sample), 4);
     const QByteArray body = "WAVEfmt " + u32(16) + QByteArray("\3\0", 2) + channels + '\0'
-        + u32(48000) + u32(48000 * 4 * channels) + char(4 * channels) + QByteArray("\0\x20\0", 3)
+        + u32(rate) + u32(rate * 4 * channels) + char(4 * channels) + QByteArray("\0\x20\0", 3)
         + chunk + "data" + u32(data.size()) + data;
     return "RIFF" + u32(body.size()) + body;
 }
@@ -112,6 +114,28 @@ TEST_F(WaveImport, SaveTrackerWaveWritesAFileThatImportsBack)
     preset(2)->click();
     importFile("square.fuw", fileBytes(pathOf("square.fuw")));
     EXPECT_EQ(sliders(), square);
+}
+
+// Ten minutes of noise take a moment to search for a pitch: the import shows its progress over
+// every window, and Cancel stops it and changes nothing.
+TEST_F(WaveImport, ALongImportShowsItsProgressAndCancelChangesNothing)
+{
+    std::vector<float> noise(8000 * 600);
+    for (std::size_t k = 0; k < noise.size(); ++k)
+        noise[k] = static_cast<float>((k * 7919 % 2003) / 2003.0 - 0.5);
+    QTimer cancel;
+    QString shown;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        if (auto* progress = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = progress->objectName();
+            progress->reject();
+        }
+    });
+    cancel.start(50);
+    importFile("noise.wav", wavFile(noise, {}, 1, 8000));
+    EXPECT_EQ(shown, "importProgress");
+    EXPECT_EQ(sliders(), std::vector<int>(32, 0));
+    EXPECT_TRUE(messages->messages.isEmpty());
 }
 
 } // namespace

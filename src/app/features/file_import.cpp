@@ -4,6 +4,7 @@
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
 #include "app/editor/window_action.h"
+#include "app/features/import_progress.h"
 #include "files/sndfile_decoder.h"
 #include "files/wave_import.h"
 #include "platform/file_chooser.h"
@@ -59,9 +60,16 @@ void FileImport::importChosenFile()
     importFrom(*path);
 }
 
+// Decoded on a thread of its own; the lines are written here, as one step.
 void FileImport::importFrom(const QString& path)
 {
-    const ReadResult<ImportedWaves> read = importFile(toNativePath(path), decodeWithSndfile);
+    ImportJob job([file = toNativePath(path)](
+                      LongWork& work) { return importFile(file, decodeWithSndfile, &work); });
+    const std::optional<ReadResult<ImportedWaves>> done
+        = waitForImport(job, QFileInfo(path).fileName(), m_window);
+    if (!done)
+        return; // cancelled: nothing changes
+    const ReadResult<ImportedWaves>& read = *done;
     if (const Refusal* refusal = refusalIn(read)) {
         m_messages.tell(QStringLiteral("Could not import \"%1\": %2.")
                             .arg(path, QString::fromStdString(refusal->reason)));

@@ -5,11 +5,14 @@
 #include "app/editor/feature_file_chooser.h"
 #include "app/editor/graph_menu.h"
 #include "app/editor/tool_windows.h"
+#include "app/editor/window_action.h"
+#include "app/features/action_finder.h"
 #include "app/features/chip_depth_actions.h"
 #include "app/features/editing_actions.h"
 #include "app/features/file_commands.h"
 #include "app/features/file_import.h"
 #include "app/features/formula_command.h"
+#include "app/features/go_to_line.h"
 #include "app/features/harmonics_window.h"
 #include "app/features/line_morphing.h"
 #include "app/features/sound_preview.h"
@@ -115,6 +118,7 @@ frmOndulix::frmOndulix(WindowServices services, QWidget* parent)
         *m_services.messages);
     connectEvents();
     connectFileEvents();
+    listButtons();
     wireFeatures();
     m_editor->forgetHistory();
     vSlide[0]->setFocus();
@@ -143,6 +147,16 @@ void frmOndulix::wireFeatures()
     new LineMorphing(context);
     new ChipDepthActions(context);
     new FormulaCommand(context);
+    new GoToLine(context);
+    new ActionFinder(context);
+}
+
+// The laid-out buttons in the list of actions (F1), each run as its click.
+void frmOndulix::listButtons()
+{
+    for (QPushButton* button :
+        {cmdOpen, cmdSave, cmdConfigure, cmdQuenfer, cmdNormal, cmdGenerate, cmdGenMem})
+        addButtonAction(*this, *button);
 }
 
 void frmOndulix::connectEvents()
@@ -315,10 +329,10 @@ void frmOndulix::buildReadouts()
 
 void frmOndulix::buildCommandButtons()
 {
-    const auto button = [](const char* name, const char* caption, const layout::Twips& where,
-                            QWidget* parent) {
-        return place(new QPushButton(QString::fromLatin1(caption), parent), name, where);
-    };
+    const auto button
+        = [](const char* name, const char* caption, const layout::Twips& where, QWidget* parent) {
+              return place(new QPushButton(QString::fromLatin1(caption), parent), name, where);
+          };
     cmdOpen = button("cmdOpen", "Open CSV", layout::cmdOpen, this);
     cmdSave = button("cmdSave", "Save CSV", layout::cmdSave, this);
     Label1 = place(borderedLabel(this), "Label1", layout::Label1);

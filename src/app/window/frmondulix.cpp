@@ -15,6 +15,8 @@
 #include "app/features/go_to_line.h"
 #include "app/features/harmonics_window.h"
 #include "app/features/line_morphing.h"
+#include "app/features/midi_notes.h"
+#include "app/features/note_keys.h"
 #include "app/features/sound_preview.h"
 #include "app/features/table_overview.h"
 #include "app/features/tracker_waves.h"
@@ -149,6 +151,8 @@ void frmOndulix::wireFeatures()
     new FormulaCommand(context);
     new GoToLine(context);
     new ActionFinder(context);
+    new NoteKeys(context);
+    new MidiNotes(context);
 }
 
 // The laid-out buttons in the list of actions (F1), each run as its click.

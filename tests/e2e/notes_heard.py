@@ -40,7 +40,7 @@ pressed = []
 for name, press, release in notes:
     start = time.monotonic()
     press()
-    time.sleep(0.3 if pressed else 1.2)
+    time.sleep(0.3 if pressed else 2)
     pressed.append((name, start, time.monotonic()))
     release()
     time.sleep(0 if name == "MIDI_69" else 0.3)

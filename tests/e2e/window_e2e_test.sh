@@ -218,8 +218,9 @@ PY
 # (its dummy driver: no sound card here) sounds at its pitch and pitch bend bends it 2 semitones.
 # Between the notes the stream stays open, playing silence, and it closes 2 s after the last.
 # Each press is timed from the key to its first loud frame on the null sink's monitor: the first
-# opens the stream; of the five after it, in a stream kept open, the best must be within 50 ms
-# and every one within 150 ms, a bound that a loaded machine keeps and a lost stream does not.
+# opens the stream, and may be late, so its pitch is not asked; of the five after it, in a stream
+# kept open, the best must be within 50 ms and every one within 150 ms, a bound that a loaded
+# machine keeps and a lost stream does not.
 case_notes_heard() {
     export JACK_DEFAULT_SERVER="ondulix-e2e-$$" JACK_NO_AUDIO_RESERVATION=1
     jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >"$work/jack.log" 2>&1 &
@@ -233,7 +234,7 @@ case_notes_heard() {
     sed 's/^/  heard: /' "$work/notes.txt"
     check "the pitches of Z, Q, Z an octave up, MIDI note 69 and its bend, each within 0.3%" \
         "Z Q Z+octave MIDI_69 bent" "$(awk 'BEGIN { split("Z 261.63 Q 523.25 Z+octave 523.25 \
-        MIDI_69 440 bent 493.88", want) } { for (i = 1; i < 10; i += 2) if (want[i] == $1 &&
+        MIDI_69 440 bent 493.88", want) } $1 == "Z" && !cold++ { next } { for (i = 1; i < 10; i += 2) if (want[i] == $1 &&
         !seen[$1]++) printf "%s%s", n++ ? " " : "", ($2 - want[i + 1]) ^ 2 <= (0.003 * \
         want[i + 1]) ^ 2 ? $1 : $1 "=" $2 }' "$work/notes.txt")"
     check "every Z after the first within 150 ms, the best within 50 ms" "yes" "$(awk '$1 == "Z" &&

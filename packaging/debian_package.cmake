@@ -18,7 +18,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # dpkg-shlibdeps finds the libraries the programs link (Qt 6 widgets and gui, which brings the
-# X11 platform plugin, and the C++ runtime); it cannot see the font the window asks for by name.
+# X11 platform plugin, RtMidi with ALSA and JACK, whose port the window opens at start, and the
+# C++ runtime); it cannot see the font the window asks for by name.
 # Qt Multimedia, whose plugins play the sound preview, libsndfile, which reads and writes audio
 # files and is loaded only then, so that no program links it, and muParser, which reads
 # formulas, are named too.

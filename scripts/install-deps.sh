@@ -8,7 +8,7 @@ set -euo pipefail
 build_packages=(
     g++ cmake ninja-build make
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    qt6-multimedia-dev libsndfile1-dev libmuparser-dev
+    qt6-multimedia-dev libsndfile1-dev libmuparser-dev librtmidi-dev
     fonts-liberation2
     dpkg-dev
 )
@@ -19,6 +19,7 @@ test_packages=(
     desktop-file-utils
     clang python3
     pulseaudio pulseaudio-utils sox
+    jackd2 python3-rtmidi
     lintian appstream groff-base man-db
 )
 
@@ -39,12 +40,14 @@ install_missing() {
         return 0
     fi
     echo "Installing missing packages: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
+    # Through env, which sudo keeps: jackd2 asks whether to allow real-time priority, and no
+    # one is there to answer; the question keeps its default (no).
+    local apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get)
     if [[ $updated == false ]]; then
-        "${as_root[@]}" apt-get update -q
+        "${apt[@]}" update -q
         updated=true
     fi
-    "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "${apt[@]}" install -y -q --no-install-recommends "${missing[@]}"
 }
 
 wanted=("${build_packages[@]}")

@@ -88,17 +88,21 @@ MorphPlan planMorph(
             + std::to_string(fromLine) + " and To is " + std::to_string(toLine) + ".";
         return plan;
     }
-    if (fromLine >= toLine - 1) {
+    if (std::abs(toLine - fromLine) < 2) {
         plan.refusal = "There is no line between line " + std::to_string(fromLine) + " and line "
-            + std::to_string(toLine) + " to fill: To must lie at least two lines after From.";
+            + std::to_string(toLine) + " to fill: From and To must lie at least two lines apart.";
         return plan;
     }
-    const Wave a = waveAsEdited(table, current, fromLine);
-    const Wave b = waveAsEdited(table, current, toLine);
-    if (current.line == fromLine || current.line == toLine)
+    // Downward is the same morph read from To's side: line k lies (k - To) / (From - To) of the
+    // way from To's wave to From's.
+    const int low = std::min(fromLine, toLine);
+    const int high = std::max(fromLine, toLine);
+    const Wave a = waveAsEdited(table, current, low);
+    const Wave b = waveAsEdited(table, current, high);
+    if (current.line == low || current.line == high)
         plan.writes.push_back({current.line, current.wave});
-    int line = fromLine;
-    for (const Wave& wave : morphWaves(a, b, fromLine, toLine, kind))
+    int line = low;
+    for (const Wave& wave : morphWaves(a, b, low, high, kind))
         plan.writes.push_back({++line, wave});
     return plan;
 }

@@ -37,7 +37,8 @@ int defaultMorphTo(const PatternTable& table, const EditedLine& current, int fro
 
 // What a morph writes, or why it writes nothing (then `writes` is empty and `refusal` says so).
 // A key that is the current line is taken from the sliders and stored first, as Generate to
-// Memory would; then each filled line, in order.
+// Memory would; then each filled line, in order. From may lie after To: the lines between are
+// filled all the same, as the morph from To to From fills them.
 struct MorphPlan
 {
     LineWrites writes;

@@ -44,6 +44,40 @@ void AudioOutput::start()
         return;
     m_playing = true;
     m_oscillator->start();
+    if (!m_held)
+        openStream();
+}
+
+void AudioOutput::stop()
+{
+    if (!m_playing)
+        return;
+    m_playing = false;
+    m_oscillator->stop();
+    if (!m_held)
+        closeStream();
+}
+
+void AudioOutput::hold()
+{
+    if (m_held)
+        return;
+    m_held = true;
+    if (!m_playing)
+        openStream();
+}
+
+void AudioOutput::release()
+{
+    if (!m_held)
+        return;
+    m_held = false;
+    if (!m_playing)
+        closeStream();
+}
+
+void AudioOutput::openStream()
+{
     QString failure;
     if (!startWorker(failure)) {
         failLater(failure);
@@ -59,12 +93,16 @@ void AudioOutput::start()
         m_worker, [worker = m_worker, output] { worker->open(output); }, Qt::QueuedConnection);
 }
 
-void AudioOutput::stop()
+void AudioOutput::stopAll()
 {
-    if (!m_playing)
-        return;
     m_playing = false;
+    m_held = false;
     m_oscillator->stop();
+    closeStream();
+}
+
+void AudioOutput::closeStream()
+{
     m_openWatch.stop();
     if (m_worker)
         QMetaObject::invokeMethod(m_worker, &SinkWorker::closeAfterFade, Qt::QueuedConnection);
@@ -99,15 +137,15 @@ void AudioOutput::failLater(const QString& reason)
 
 void AudioOutput::onWorkerFailed(const QString& reason)
 {
-    if (!m_playing)
+    if (!m_playing && !m_held)
         return;
-    stop();
+    stopAll();
     emit unavailable(reason);
 }
 
 void AudioOutput::onOpenTimedOut()
 {
-    stop();
+    stopAll();
     emit unavailable(QStringLiteral("The sound server did not open a stream within %1 seconds.")
                          .arg(kOpenWaitMilliseconds / 1000));
 }

@@ -32,15 +32,24 @@ public:
     // Fades the sound in, opening the stream if needed. A failure arrives as `unavailable`,
     // always after start() has returned.
     void start();
-    // Fades the sound out, then closes the stream.
+    // Fades the sound out, then closes the stream unless it is held.
     void stop();
     bool isPlaying() const { return m_playing; }
+    // Keeps the stream open, opening it if needed, whether the preview plays or not: the notes
+    // played from the keys then need no stream of their own and are heard at once. A failure
+    // arrives as `unavailable`, as for start().
+    void hold();
+    // The stream closes once the preview does not play either.
+    void release();
 
 signals:
     // The output could not be opened or stopped working; playing has stopped.
     void unavailable(const QString& reason);
 
 private:
+    void openStream();
+    void closeStream();
+    void stopAll();
     bool startWorker(QString& failure);
     void failLater(const QString& reason);
     void onWorkerFailed(const QString& reason);
@@ -52,6 +61,7 @@ private:
     SinkWorker* m_worker = nullptr;
     QTimer m_openWatch;
     bool m_playing = false;
+    bool m_held = false;
 };
 
 } // namespace ondulix

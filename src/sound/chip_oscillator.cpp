@@ -33,6 +33,7 @@ int millisecondsFor(double seconds)
 ChipOscillator::ChipOscillator()
     : m_phaseStep(phaseStepFor(kDefaultPitch))
     , m_sweepMilliseconds(millisecondsFor(kDefaultSweepTime))
+    , m_stepInUse(phaseStepFor(kDefaultPitch))
 {
     static_assert(std::atomic<std::uint32_t>::is_always_lock_free);
     static_assert(std::atomic<bool>::is_always_lock_free);
@@ -42,6 +43,11 @@ ChipOscillator::ChipOscillator()
 void ChipOscillator::setPitch(double hertz)
 {
     m_phaseStep.store(phaseStepFor(hertz), std::memory_order_relaxed);
+}
+
+void ChipOscillator::playNote(double hertz)
+{
+    m_noteStep.store(phaseStepFor(hertz), std::memory_order_relaxed);
 }
 
 void ChipOscillator::startSweep()
@@ -55,11 +61,12 @@ void ChipOscillator::setSweepTime(double seconds)
     m_sweepMilliseconds.store(millisecondsFor(seconds), std::memory_order_relaxed);
 }
 
-const WaveSteps& ChipOscillator::stepsPlayed(const TableSteps* table, bool periodStarts)
+const WaveSteps& ChipOscillator::stepsPlayed(
+    const WaveSteps& wave, const TableSteps* table, bool periodStarts)
 {
-    if (table == nullptr || table->count < 1) {
+    if (m_noteInUse || table == nullptr || table->count < 1) {
         m_sweepLine.store(0, std::memory_order_relaxed);
-        return m_wave.latest();
+        return wave;
     }
     if (periodStarts) {
         const SweepSchedule schedule(
@@ -70,6 +77,13 @@ const WaveSteps& ChipOscillator::stepsPlayed(const TableSteps* table, bool perio
     const int index = std::min(m_sweepIndex, table->count - 1);
     m_sweepLine.store(table->line[index], std::memory_order_relaxed);
     return table->wave[index];
+}
+
+void ChipOscillator::followPitch()
+{
+    const std::uint32_t note = m_noteStep.load(std::memory_order_relaxed);
+    m_noteInUse = note != 0;
+    m_stepInUse = m_noteInUse ? note : m_phaseStep.load(std::memory_order_relaxed);
 }
 
 void ChipOscillator::render(std::span<std::int16_t> frames)
@@ -84,9 +98,14 @@ void ChipOscillator::render(std::span<std::int16_t> frames)
             m_sweepIndex = 0;
         }
     }
-    const std::uint32_t phaseStep = m_phaseStep.load(std::memory_order_relaxed);
-    const int target = m_on.load(std::memory_order_relaxed) ? kFadeFrames : 0;
-    const WaveSteps* wave = &stepsPlayed(table, false);
+    const bool sounds
+        = m_on.load(std::memory_order_relaxed) || m_noteStep.load(std::memory_order_relaxed) != 0;
+    const int target = sounds ? kFadeFrames : 0;
+    if (m_level == 0)
+        followPitch();
+    // One wave for the whole call, as the table is: a new one is heard from the next call on.
+    const WaveSteps& latest = m_wave.latest();
+    const WaveSteps* wave = &stepsPlayed(latest, table, false);
     for (std::int16_t& frame : frames) {
         if (m_level < target)
             ++m_level;
@@ -95,11 +114,12 @@ void ChipOscillator::render(std::span<std::int16_t> frames)
         const int full = (*wave)[m_phase >> kStepShift] * kToFrame;
         frame = static_cast<std::int16_t>(full * m_level / kFadeFrames);
         const std::uint32_t before = m_phase;
-        m_phase += phaseStep;
-        if (table != nullptr) {
+        m_phase += m_stepInUse;
+        if (table != nullptr)
             ++m_sweepFrames;
-            if (m_phase < before) // a new period starts with the next frame
-                wave = &stepsPlayed(table, true);
+        if (m_phase < before) { // a new period starts with the next frame
+            followPitch();
+            wave = &stepsPlayed(latest, table, true);
         }
     }
 }

@@ -23,10 +23,12 @@ namespace ondulix {
 //
 // In a sweep it plays the lines of a table snapshot instead, as a wavetable synthesizer sweeps
 // its table (sound/sweep_schedule.h), and a new line starts only at the start of a period, as a
-// chip's wave macro switches, so the switch never clicks.
+// chip's wave macro switches, so the switch never clicks. A note played from the keys takes over
+// from the preview and the sweep in the same way, at the start of a period, and they go on once
+// it ends; so does a new pitch. From silence a note or a pitch starts at once.
 //
-// Memory order: the pitch, the on/off switch, the sweep switch, its time and its start count,
-// and the line played are relaxed. Each is one value complete in
+// Memory order: the pitch, the note, the on/off switch, the sweep switch, its time and its start
+// count, and the line played are relaxed. Each is one value complete in
 // itself, through which no other data is handed over (the wave goes through the snapshot, which
 // orders itself), so the only effect of a late view is that the renderer follows one call later,
 // a few milliseconds, which no one hears.
@@ -47,6 +49,9 @@ public:
     void start() { m_on.store(true, std::memory_order_relaxed); }
     void stop() { m_on.store(false, std::memory_order_relaxed); }
     bool isOn() const { return m_on.load(std::memory_order_relaxed); }
+    // The wave at `hertz`, whether the preview is on or not, until endNote().
+    void playNote(double hertz);
+    void endNote() { m_noteStep.store(0, std::memory_order_relaxed); }
 
     // Event thread: sweeps through the table published last, from its first line, or plays the
     // wave again. A table of fewer than two lines stays on its first.
@@ -65,7 +70,9 @@ public:
 
 private:
     // The steps to hold until the next period starts: the wave, or the sweep's line.
-    const WaveSteps& stepsPlayed(const TableSteps* table, bool periodStarts);
+    const WaveSteps& stepsPlayed(const WaveSteps& wave, const TableSteps* table, bool periodStarts);
+    // Takes up the pitch and the note asked for: where a period starts, or in silence.
+    void followPitch();
 
     // The phase is a fraction of a period in 32 bits; its top 5 bits are the step being held.
     static constexpr int kStepShift = 27;
@@ -73,12 +80,16 @@ private:
     WaveSnapshot m_wave;
     TableSnapshot m_table;
     std::atomic<std::uint32_t> m_phaseStep;
+    std::atomic<std::uint32_t> m_noteStep {0}; // 0 while no note plays
     std::atomic<bool> m_on {false};
     std::atomic<bool> m_sweeping {false};
     std::atomic<std::uint32_t> m_sweepStarts {0};
     std::atomic<int> m_sweepMilliseconds;
     std::atomic<int> m_sweepLine {0};
     std::uint32_t m_phase = 0;
+    // The renderer's own: the phase step and whether a note plays, as taken up last.
+    std::uint32_t m_stepInUse;
+    bool m_noteInUse = false;
     int m_level = 0; // 0 (silent) .. kFadeFrames (full)
     // The renderer's own: which start of a sweep it follows, the frames since, the index held.
     std::uint32_t m_sweepFollowed = 0;

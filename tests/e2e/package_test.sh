@@ -45,7 +45,8 @@ check "one package, named for its name, version and machine" \
 # description's lines, the manual pages and the owner of every file.
 passes "lintian on the package, without overrides" lintian --no-cfg --fail-on error,warning "$deb"
 depends=$(field Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6multimedia6 libsndfile1 fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6multimedia6 libsndfile1 librtmidi6 \
+    fonts-liberation2; do
     holds "depends on $needed" grep -Eq "(^|, )$needed( |,|$)" <<<"$depends"
 done
 

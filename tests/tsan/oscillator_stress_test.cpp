@@ -1,8 +1,8 @@
 // The preview's two threads at once, for two seconds, under ThreadSanitizer: the event side
-// publishes waves and tables, changes the pitch and the sweep time, starts and stops the sound
-// and the sweep as fast as it can while a second thread renders. The build reports any access the
-// two make to the same memory without ordering, and a report ends the program. What the renderer
-// hears must hold up too.
+// publishes waves and tables, changes the pitch and the sweep time, starts and stops the sound,
+// the sweep and a note as fast as it can while a second thread renders. The build reports any
+// access the two make to the same memory without ordering, and a report ends the program. What the
+// renderer hears must hold up too.
 #include "sound/chip_oscillator.h"
 
 #include <algorithm>
@@ -43,7 +43,7 @@ TEST(OscillatorThreads, EventSideAndRendererRaceWithoutAFault)
     constexpr int kLast = 321;
     ChipOscillator oscillator;
     std::atomic<bool> heardLast {false};
-    int renders = 0;
+    std::atomic<int> renders {0};
     int torn = 0;
     std::thread renderer([&] {
         Frames frames {};
@@ -58,12 +58,14 @@ TEST(OscillatorThreads, EventSideAndRendererRaceWithoutAFault)
     });
     int publishes = 0;
     TableSteps table;
-    for (const auto end = Clock::now() + std::chrono::seconds(2); Clock::now() < end; ++publishes) {
+    int notesFrom = 0;
+    const auto halfway = Clock::now() + std::chrono::seconds(1);
+    for (const auto end = halfway + std::chrono::seconds(1); Clock::now() < end; ++publishes) {
         oscillator.publish(flat(publishes % (kLast - 2) + 1));
         table.count = publishes % 32 + 1;
         table.wave.fill(flat(publishes % (kLast - 2) + 2));
         oscillator.publishTable(table);
-        if (publishes % 11 == 0)
+        if (notesFrom == 0 && publishes % 11 == 0)
             oscillator.isSweeping() ? oscillator.stopSweep() : oscillator.startSweep();
         if (publishes % 5 == 0)
             oscillator.setSweepTime(0.5 * (1 + publishes % 16));
@@ -71,10 +73,21 @@ TEST(OscillatorThreads, EventSideAndRendererRaceWithoutAFault)
             oscillator.setPitch(55.0 * (1 + publishes % 32));
         if (publishes % 13 == 0)
             oscillator.isOn() ? oscillator.stop() : oscillator.start();
+        // Notes in the second second alone, once the renderer has left the sweep: a note in a
+        // sweep switches from the table to the wave within a render, by design.
+        if (notesFrom == 0 && Clock::now() > halfway) {
+            oscillator.stopSweep();
+            for (const int seen = renders.load(); renders.load() < seen + 2;)
+                std::this_thread::yield();
+            notesFrom = publishes;
+        }
+        if (notesFrom != 0 && publishes % 17 == 0)
+            publishes % 2 ? oscillator.endNote() : oscillator.playNote(55.0 * (1 + publishes % 24));
     }
     oscillator.publish(flat(kLast));
     table.wave.fill(flat(kLast));
     oscillator.publishTable(table);
+    oscillator.endNote();
     oscillator.start();
     renderer.join(); // ends once the last wave is heard; ctest's timeout bounds it otherwise
 

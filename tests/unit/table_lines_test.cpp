@@ -35,7 +35,7 @@ int peak(const Wave& wave)
 } // namespace
 
 // Key 1 from the sliders (stored in the same step), key 5 as stored; (a (5 - k) + b (k - 1)) / 4
-// with quarters, halves going to the even neighbour on both sides of 0.
+// with quarters, halves going to the even neighbour on both sides of 0; from 5 down to 1 alike.
 TEST(LineMorph, CrossfadeWritesTheKeyFromTheSlidersThenEachLineExactly)
 {
     PatternTable table;
@@ -46,7 +46,8 @@ TEST(LineMorph, CrossfadeWritesTheKeyFromTheSlidersThenEachLineExactly)
     EXPECT_EQ(planMorph(table, current, 1, 5, MorphKind::Crossfade).writes, expected);
     EXPECT_EQ(planMorph(table, {9, {}}, 3, 5, MorphKind::Crossfade).writes,
         (LineWrites {{4, {1, 250, 0, -1, 4}}}));
-    for (const auto& [from, to] : {std::pair {5, 6}, {5, 5}, {9, 2}, {0, 4}, {3, 33}}) {
+    EXPECT_EQ(planMorph(table, current, 5, 1, MorphKind::Crossfade).writes, expected);
+    for (const auto& [from, to] : {std::pair {5, 6}, {5, 5}, {6, 5}, {0, 4}, {3, 33}}) {
         const MorphPlan none = planMorph(table, current, from, to, MorphKind::Spectral);
         EXPECT_TRUE(none.writes.empty() && !none.refusal.empty()) << from << " to " << to;
         EXPECT_TRUE(morphWaves({}, {}, from, to, MorphKind::Crossfade).empty()) << from << to;

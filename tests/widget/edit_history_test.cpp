@@ -177,7 +177,9 @@ TEST_F(EditHistoryTest, TheGraphsMenuListsItsSectionsInTheirOrder)
         "Invert,Reverse,Rotate one sample later,Rotate one sample earlier,Smooth,|,"
         "Open CSV...,Save CSV...,|,Export wavetable...,Export for...,|,Import...,|,"
         "Play,Hear the sweep,Pitch,Sweep time,Stop,Harmonics...,Remove offset,|,"
-        "Pattern table,Morph lines...,|,Chip &depth,Round to chip levels,|,Formula...");
+        "Octave down,Octave up,Keys: octave 4, Z is C4,MIDI: not available,|,"
+        "Pattern table,Morph lines...,|,Chip &depth,Round to chip levels,|,Formula...,|,"
+        "Go to line...,Actions...");
 }
 
 // Several lines written at once (a morph, an import) are one step. The current line among them

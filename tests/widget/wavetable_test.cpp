@@ -126,7 +126,8 @@ TEST_F(Wavetable, TheOverviewFollowsTheSlidersAndWorksOnLines)
 
 // Ctrl+Shift+M opens on the current line and the next that sounds; Enter takes them, and the
 // sliders reload a current line that was filled; one undo takes the whole morph back. Escape and
-// a refusal change nothing. The sweep, too, needs two lines that sound.
+// a refusal change nothing, and a refusal keeps the dialog open. The sweep, too, needs two lines
+// that sound.
 TEST_F(Wavetable, MorphLinesAndTheSweepsNeedOfTwoLines)
 {
     QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);
@@ -152,10 +153,12 @@ TEST_F(Wavetable, MorphLinesAndTheSweepsNeedOfTwoLines)
     answer(openMorph(), Qt::Key_Escape);
     dialog = openMorph();
     dialog->findChild<QSpinBox*>(QStringLiteral("spnMorphFrom"))->setValue(3);
-    answer(dialog, Qt::Key_Return);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(window->features().editor.table(), table);
     ASSERT_EQ(messages->messages.size(), 1);
     EXPECT_TRUE(messages->messages[0].startsWith(QStringLiteral("Nothing was morphed.")));
+    EXPECT_TRUE(dialog->isVisible()) << "open to mend the lines";
+    answer(dialog, Qt::Key_Escape);
 }
 
 // The harmonics window and the overview never cover the main window or each other, in either

@@ -6,7 +6,8 @@ namespace ondulix {
 
 // What feature objects follow, without reaching into the window. The window's change handler
 // sends the first; the editor the next three as it pages, opens and saves; the edit history
-// the next two when an action or an undo step ends; the sound preview the last.
+// the next two when an action or an undo step ends; the sound preview the sweep's line and the
+// pitch; the keys and the MIDI input the notes, which the sound preview plays.
 class ChangeSignals : public QObject
 {
     Q_OBJECT
@@ -27,6 +28,13 @@ signals:
     void actionEnded();
     // The line a sweep of the table plays now, as it changes; 0 once no sweep plays.
     void sweepLinePlayed(int line);
+    // The preview's pitch, as picked in the graph's menu: the keys' octave follows it.
+    void previewPitchChosen(double hertz);
+    // A note (a MIDI note number: 60 is C4) pressed or released on the computer's keys or a MIDI
+    // keyboard, and the bend of whatever note sounds, in semitones.
+    void notePressed(int note);
+    void noteReleased(int note);
+    void notesBent(double semitones);
 };
 
 } // namespace ondulix

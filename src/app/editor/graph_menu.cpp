@@ -39,6 +39,14 @@ void GraphMenu::add(MenuSection section, const QList<QAction*>& actions)
     rebuild();
 }
 
+QList<QAction*> GraphMenu::entries() const
+{
+    QList<QAction*> all;
+    for (const QList<QAction*>& section : m_sections)
+        all += section;
+    return all;
+}
+
 // The entries belong to the features; clearing takes only the separators with it.
 void GraphMenu::rebuild()
 {

@@ -26,10 +26,12 @@ enum class MenuSection
     Import,
     Sound, // the preview and the sweep
     Harmonics, // goes on from Sound: both are about how the wave sounds
+    Notes, // the wave played from the keys and a MIDI keyboard
     Table, // the table overview
     Morph, // goes on from Table
     Shape, // the chip depth
     Formula,
+    Navigation, // going to a line, finding an action
 };
 
 // The graph's context menu: it opens on the graph's request (a right press, the Menu key,
@@ -46,9 +48,12 @@ public:
     void add(MenuSection section, const QList<QAction*>& actions);
 
     QMenu& menu() { return *m_menu; }
+    // Every entry, in the menu's order; a submenu is one entry.
+    QList<QAction*> entries() const;
 
 private:
-    static constexpr std::size_t kSectionCount = static_cast<std::size_t>(MenuSection::Formula) + 1;
+    static constexpr std::size_t kSectionCount
+        = static_cast<std::size_t>(MenuSection::Navigation) + 1;
 
     void rebuild();
 

@@ -1,6 +1,7 @@
 #include "app/editor/tool_windows.h"
 
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 namespace ondulix {
@@ -78,6 +79,25 @@ void ToolWindows::show(QWidget& tool)
 void ToolWindows::shareWindowKeys(QWidget& tool) const
 {
     tool.addActions(m_window.actions());
+}
+
+bool ToolWindows::receivesWindowKeys(const QObject& receiver) const
+{
+    const auto ours = [this](const QWidget* window) {
+        return window == &m_window
+            || std::any_of(
+                m_tools.begin(), m_tools.end(), [window](auto& tool) { return tool == window; });
+    };
+    if (const auto* widget = qobject_cast<const QWidget*>(&receiver))
+        return ours(widget->window());
+    const auto* screenWindow = qobject_cast<const QWindow*>(&receiver);
+    if (screenWindow == nullptr)
+        return false;
+    return m_window.windowHandle() == screenWindow
+        || std::any_of(
+            m_tools.begin(), m_tools.end(), [screenWindow](const QPointer<QWidget>& tool) {
+                return tool && tool->windowHandle() == screenWindow;
+            });
 }
 
 QList<QRect> ToolWindows::shownFrames(const QWidget& except) const

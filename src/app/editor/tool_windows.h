@@ -26,6 +26,9 @@ public:
     void show(QWidget& tool);
     // The main window's own keys work in `tool` too.
     void shareWindowKeys(QWidget& tool) const;
+    // Whether the keys an event brings were pressed in the main window or one of its tool
+    // windows: `receiver` is one of them, their window on the screen, or a widget in them.
+    bool receivesWindowKeys(const QObject& receiver) const;
 
 private:
     QList<QRect> shownFrames(const QWidget& except) const;

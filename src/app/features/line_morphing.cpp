@@ -34,9 +34,8 @@ LineMorphing::~LineMorphing()
 void LineMorphing::ask()
 {
     if (!m_dialog) {
-        m_dialog = new MorphDialog(&m_window);
+        m_dialog = new MorphDialog(&m_window, [this] { return morph(); });
         m_dialog->setWindowModality(Qt::WindowModal);
-        connect(m_dialog, &QDialog::accepted, this, &LineMorphing::morph);
     }
     const EditedLine current = m_editor.editedLine();
     m_dialog->setChoice(current.line, defaultMorphTo(m_editor.table(), current, current.line),
@@ -46,16 +45,17 @@ void LineMorphing::ask()
     m_dialog->activateWindow();
 }
 
-void LineMorphing::morph()
+bool LineMorphing::morph()
 {
     const MorphPlan plan = planMorph(m_editor.table(), m_editor.editedLine(), m_dialog->fromLine(),
         m_dialog->toLine(), m_dialog->kind());
     if (!plan.refusal.empty()) {
         m_messages.tell(
             QStringLiteral("Nothing was morphed. %1").arg(QString::fromStdString(plan.refusal)));
-        return;
+        return false;
     }
     m_editor.writeLines(plan.writes);
+    return true;
 }
 
 } // namespace ondulix

@@ -12,8 +12,8 @@ struct FeatureContext;
 
 // Ctrl+Shift+M, "Morph lines": fills the lines between two key lines, by crossfade or spectral.
 // The dialog opens on the current line and the next line after it that holds a sound. The whole
-// morph is one undo step; where there is no line between the two, a message says so and nothing
-// changes.
+// morph is one undo step; where there is no line between the two, a message says so, nothing
+// changes and the dialog stays open to mend the lines. From after To morphs downward.
 class LineMorphing : public QObject
 {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
 
 private:
     void ask();
-    void morph();
+    bool morph();
 
     QWidget& m_window;
     Editor& m_editor;

@@ -23,8 +23,9 @@ QSpinBox* lineBox(const QString& name, QWidget* parent)
 
 } // namespace
 
-MorphDialog::MorphDialog(QWidget* parent)
+MorphDialog::MorphDialog(QWidget* parent, std::function<bool()> morph)
     : QDialog(parent)
+    , m_morph(std::move(morph))
 {
     setObjectName(QStringLiteral("morphDialog"));
     setWindowTitle(QStringLiteral("Morph lines"));
@@ -71,6 +72,12 @@ int MorphDialog::toLine() const
 MorphKind MorphDialog::kind() const
 {
     return m_spectral->isChecked() ? MorphKind::Spectral : MorphKind::Crossfade;
+}
+
+void MorphDialog::accept()
+{
+    if (m_morph())
+        QDialog::accept();
 }
 
 } // namespace ondulix

@@ -6,6 +6,7 @@
 #include "app/editor/played_depth.h"
 #include "app/editor/wave_played.h"
 #include "app/editor/window_action.h"
+#include "app/features/note_player.h"
 #include "app/features/table_sweep.h"
 #include "platform/audio_output.h"
 #include "platform/user_messages.h"
@@ -15,6 +16,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <array>
+#include <utility>
 
 namespace ondulix {
 
@@ -42,12 +44,13 @@ SoundPreview::SoundPreview(const FeatureContext& context)
     m_stopAction->setObjectName(QStringLiteral("actStop"));
     m_stopAction->setEnabled(false);
     m_sweep = new TableSweep(context, *m_oscillator, this);
+    new NotePlayer(context.editor.changes(), *m_oscillator, *m_output, this);
     QAction* sweep = addWindowAction(context.window, *this, QStringLiteral("Hear the sweep"),
         {QKeySequence(Qt::SHIFT | Qt::Key_F5)}, [this] { toggleSweep(); });
     sweep->setObjectName(QStringLiteral("actSweep"));
     context.menu.add(MenuSection::Sound,
-        {play, sweep, createPitchMenu(context.window), m_sweep->createTimeMenu(context.window),
-            m_stopAction});
+        {play, sweep, createPitchMenu(context.window, context.editor.changes()),
+            m_sweep->createTimeMenu(context.window), m_stopAction});
 
     connect(m_output.get(), &AudioOutput::unavailable, this, &SoundPreview::onUnavailable);
     connect(&m_editor.changes(), &ChangeSignals::sampleChanged, this, &SoundPreview::followSample);
@@ -58,7 +61,7 @@ SoundPreview::SoundPreview(const FeatureContext& context)
 SoundPreview::~SoundPreview() = default;
 
 // A submenu of the graph's menu, owned by the window as the menu's other submenus are.
-QAction* SoundPreview::createPitchMenu(QWidget& window)
+QAction* SoundPreview::createPitchMenu(QWidget& window, ChangeSignals& changes)
 {
     auto* menu = new QMenu(QStringLiteral("Pitch"), &window);
     menu->setObjectName(QStringLiteral("mnuPitch"));
@@ -68,7 +71,10 @@ QAction* SoundPreview::createPitchMenu(QWidget& window)
         pitch->setCheckable(true);
         pitch->setChecked(hertz == ChipOscillator::kDefaultPitch);
         group->addAction(pitch);
-        connect(pitch, &QAction::triggered, this, [this, hertz] { m_oscillator->setPitch(hertz); });
+        connect(pitch, &QAction::triggered, this, [this, &changes, hertz] {
+            m_oscillator->setPitch(hertz);
+            emit changes.previewPitchChosen(hertz);
+        });
     }
     return menu->menuAction();
 }
@@ -105,11 +111,19 @@ void SoundPreview::stopPlaying()
     m_stopAction->setEnabled(false);
 }
 
+// Notes played without the preview say so only the first time, not at every key.
 void SoundPreview::onUnavailable(const QString& reason)
 {
+    const bool previewed = m_stopAction->isEnabled();
     m_sweep->end();
     m_stopAction->setEnabled(false);
-    m_messages.tell(QStringLiteral("No audio output is available. %1").arg(reason));
+    if (previewed || !std::exchange(m_toldNotesUnheard, true))
+        m_messages.tell(QStringLiteral("No audio output is available. %1").arg(reason));
+}
+
+std::shared_ptr<ChipOscillator> SoundPreview::oscillator() const
+{
+    return m_oscillator;
 }
 
 void SoundPreview::followSample(int index)

@@ -11,6 +11,7 @@ class QWidget;
 namespace ondulix {
 
 class AudioOutput;
+class ChangeSignals;
 class ChipOscillator;
 class MessageSink;
 class PlayedDepth;
@@ -22,7 +23,7 @@ struct FeatureContext;
 // octave and Stop. Every change of a sample, whoever makes it, is heard as it is made.
 // Shift+F5 plays the table's sweep instead, on the same oscillator and output, so the pitch,
 // the fades and the message when no output is available are the preview's; Shift+F5 again or
-// F5 stops it.
+// F5 stops it. Notes from the computer's keys and a MIDI keyboard play on them too (NotePlayer).
 class SoundPreview : public QObject
 {
     Q_OBJECT
@@ -31,8 +32,11 @@ public:
     explicit SoundPreview(const FeatureContext& context);
     ~SoundPreview() override;
 
+    // What every sound comes from, for the benchmark of a note's first frame.
+    std::shared_ptr<ChipOscillator> oscillator() const;
+
 private:
-    QAction* createPitchMenu(QWidget& window);
+    QAction* createPitchMenu(QWidget& window, ChangeSignals& changes);
     void togglePlaying();
     void toggleSweep();
     void stopPlaying();
@@ -50,6 +54,7 @@ private:
     TableSweep* m_sweep = nullptr;
     WaveSteps m_wave {};
     QAction* m_stopAction = nullptr;
+    bool m_toldNotesUnheard = false;
 };
 
 } // namespace ondulix

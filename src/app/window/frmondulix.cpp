@@ -5,14 +5,19 @@
 #include "app/editor/feature_file_chooser.h"
 #include "app/editor/graph_menu.h"
 #include "app/editor/tool_windows.h"
+#include "app/editor/window_action.h"
+#include "app/features/action_finder.h"
 #include "app/features/chip_depth_actions.h"
 #include "app/features/editing_actions.h"
 #include "app/features/export_for.h"
 #include "app/features/file_commands.h"
 #include "app/features/file_import.h"
 #include "app/features/formula_command.h"
+#include "app/features/go_to_line.h"
 #include "app/features/harmonics_window.h"
 #include "app/features/line_morphing.h"
+#include "app/features/midi_notes.h"
+#include "app/features/note_keys.h"
 #include "app/features/sound_preview.h"
 #include "app/features/table_overview.h"
 #include "app/features/tracker_waves.h"
@@ -119,6 +124,7 @@ frmOndulix::frmOndulix(WindowServices services, QWidget* parent)
         *m_services.messages);
     connectEvents();
     connectFileEvents();
+    listButtons();
     wireFeatures();
     m_editor->forgetHistory();
     vSlide[0]->setFocus();
@@ -150,6 +156,18 @@ void frmOndulix::wireFeatures()
     new LineMorphing(context);
     new ChipDepthActions(context);
     new FormulaCommand(context);
+    new GoToLine(context);
+    new ActionFinder(context);
+    new NoteKeys(context);
+    new MidiNotes(context);
+}
+
+// The laid-out buttons in the list of actions (F1), each run as its click.
+void frmOndulix::listButtons()
+{
+    for (QPushButton* button :
+        {cmdOpen, cmdSave, cmdConfigure, cmdQuenfer, cmdNormal, cmdGenerate, cmdGenMem})
+        addButtonAction(*this, *button);
 }
 
 void frmOndulix::connectEvents()

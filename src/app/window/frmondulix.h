@@ -62,6 +62,7 @@ private:
     void connectEvents();
     void connectWaveEditing();
     void connectFileEvents();
+    void listButtons();
     void wireFeatures();
 
     void onSampleChanged(int index);

@@ -1,15 +1,15 @@
 #include "files/wave_import.h"
 
 #include "files/chunk_list.h"
-
 #include "files/whole_file.h"
 #include "pattern/frame_choice.h"
 #include "sound/cycle_resampling.h"
 #include "sound/recording_cycles.h"
-#include <array>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <memory>
 
 namespace ondulix {
 
@@ -24,44 +24,70 @@ constexpr int kUnmarkedBankFrame = 256;
 // A one-shot in a .wt file gives no rate; it is heard at the program's own.
 constexpr int kOneShotRate = 48000;
 
-ImportedWaves asLines(const std::vector<int>& lines, const std::vector<RealWave>& waves)
+using Samples = std::shared_ptr<const std::vector<float>>;
+
+LineWrites asLines(const std::vector<int>& lines, const std::vector<RealWave>& waves)
 {
     const std::vector<Wave> fitted = fitTogether(waves);
-    ImportedWaves imported;
+    LineWrites writes;
     for (std::size_t i = 0; i < fitted.size(); ++i)
-        imported.lines.push_back({lines[i], fitted[i]});
+        writes.push_back({lines[i], fitted[i]});
+    return writes;
+}
+
+int lineCountOf(const LineLanding& landing)
+{
+    return std::clamp(landing.to, landing.from, kPatternLineCount) - landing.from + 1;
+}
+
+// The lines for the default landing now; the other landings, when asked, from the same samples.
+ImportedWaves landed(std::function<LineWrites(const LineLanding&)> land)
+{
+    ImportedWaves imported;
+    imported.lines = land(LineLanding {});
+    imported.land = std::move(land);
     return imported;
 }
 
-ReadResult<ImportedWaves> wavetable(std::span<const float> samples, int frameLength)
+ReadResult<ImportedWaves> wavetable(Samples samples, int frameLength)
 {
-    const long long frames = static_cast<long long>(samples.size() / frameLength);
+    const long long frames = static_cast<long long>(samples->size() / frameLength);
     if (frames == 0)
         return Refusal {"zero frames: the file is shorter than one frame of "
             + std::to_string(frameLength) + " samples"};
-    const CycleResampler resample(frameLength);
-    std::vector<int> lines;
-    std::vector<RealWave> waves;
-    for (const FramePick& pick : framesForLines(frames)) {
-        lines.push_back(pick.line);
-        waves.push_back(
-            resample(samples.subspan(pick.frame * frameLength, frameLength), kFullScale));
-    }
-    return asLines(lines, waves);
+    auto land = [samples, frameLength, frames](const LineLanding& landing) {
+        const CycleResampler resample(frameLength);
+        std::vector<int> lines;
+        std::vector<RealWave> waves;
+        for (const FramePick& pick : framesForLines(frames, lineCountOf(landing))) {
+            lines.push_back(landing.from + pick.line - 1);
+            const auto frame = std::span(*samples).subspan(pick.frame * frameLength, frameLength);
+            waves.push_back(landing.fit == CycleFit::Plain
+                    ? meanCycleAt(frame, 0, frameLength, kFullScale)
+                    : resample(frame, kFullScale));
+        }
+        return asLines(lines, waves);
+    };
+    // One frame lands in line 1 without a question.
+    if (frames == 1)
+        return ImportedWaves {std::nullopt, land(LineLanding {}), {}};
+    return landed(std::move(land));
 }
 
-ReadResult<ImportedWaves> recording(
-    std::span<const float> samples, int sampleRate, LongWork* work = nullptr)
+ReadResult<ImportedWaves> recording(Samples samples, int sampleRate, LongWork* work = nullptr)
 {
     if (sampleRate <= 0)
         return Refusal {"a sample rate of " + std::to_string(sampleRate) + " Hz"};
-    const auto cycles = recordingCycles(samples, sampleRate, kFullScale, work);
-    if (!cycles)
+    auto part = pitchedPart(*samples, sampleRate, work);
+    if (!part)
         return Refusal {"no pitch was found: the recording holds no steady tone"};
-    std::vector<int> lines(cycles->size());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        lines[i] = static_cast<int>(i) + 1;
-    return asLines(lines, *cycles);
+    return landed([samples, part = std::move(*part)](const LineLanding& landing) {
+        const int count = lineCountOf(landing);
+        std::vector<int> lines(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            lines[static_cast<std::size_t>(i)] = landing.from + i;
+        return asLines(lines, cyclesOf(*samples, part, count, kFullScale, landing.fit));
+    });
 }
 
 // The chunk as the decoder showed it, or as the file's chunk list has it when it showed neither.
@@ -104,7 +130,7 @@ ReadResult<std::optional<int>> markedFrameLength(const DecodedAudio& audio, Byte
 
 } // namespace
 
-ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, ByteSource& file, LongWork* work)
+ReadResult<ImportedWaves> importAudio(DecodedAudio audio, ByteSource& file, LongWork* work)
 {
     const std::span<const float> samples = audio.samples;
     if (samples.empty())
@@ -114,19 +140,22 @@ ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, ByteSource& fil
     const auto marked = markedFrameLength(audio, file);
     if (const Refusal* refusal = refusalIn(marked))
         return *refusal;
+    if (samples.size() <= kLongestCycle && !std::get<std::optional<int>>(marked)
+        && samples.size() != kUnmarkedBankSize)
+        return ImportedWaves {fitToFullScale(resampleCycle(samples, kFullScale)), {}, {}};
+    // Kept for the landings the user may still ask for, never copied.
+    const auto kept = std::make_shared<const std::vector<float>>(std::move(audio.samples));
     if (const auto& frameLength = std::get<std::optional<int>>(marked))
-        return wavetable(samples, *frameLength);
-    if (samples.size() == kUnmarkedBankSize)
-        return wavetable(samples, kUnmarkedBankFrame);
-    if (samples.size() <= kLongestCycle)
-        return ImportedWaves {fitToFullScale(resampleCycle(samples, kFullScale)), {}};
-    return recording(samples, audio.sampleRate, work);
+        return wavetable(kept, *frameLength);
+    if (kept->size() == kUnmarkedBankSize)
+        return wavetable(kept, kUnmarkedBankFrame);
+    return recording(kept, audio.sampleRate, work);
 }
 
-ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, Bytes file)
+ReadResult<ImportedWaves> importAudio(DecodedAudio audio, Bytes file)
 {
     MemoryBytes bytes(file);
-    return importAudio(audio, bytes);
+    return importAudio(std::move(audio), bytes);
 }
 
 ImportedWaves importTrackerWave(const TrackerWaveLevels& wave)
@@ -135,17 +164,18 @@ ImportedWaves importTrackerWave(const TrackerWaveLevels& wave)
     if (samples.size() == kSampleCount) {
         Wave taken {};
         std::copy(samples.begin(), samples.end(), taken.begin());
-        return {taken, {}};
+        return {taken, {}, {}};
     }
     const std::vector<float> cycle(samples.begin(), samples.end());
-    return {fitToFullScale(resampleCycle(cycle, 1.0)), {}};
+    return {fitToFullScale(resampleCycle(cycle, 1.0)), {}, {}};
 }
 
 ReadResult<ImportedWaves> importSurgeWavetable(const SurgeWavetable& table)
 {
+    const auto samples = std::make_shared<const std::vector<float>>(table.samples);
     if (table.oneShot)
-        return recording(table.samples, kOneShotRate);
-    return wavetable(table.samples, table.waveSize);
+        return recording(samples, kOneShotRate);
+    return wavetable(samples, table.waveSize);
 }
 
 namespace {
@@ -153,10 +183,10 @@ namespace {
 ReadResult<ImportedWaves> decodeAndImport(
     ByteSource& file, const AudioDecoder& decode, LongWork* work)
 {
-    const auto audio = decode(file, work);
+    auto audio = decode(file, work);
     if (const Refusal* refusal = refusalIn(audio))
         return *refusal;
-    return importAudio(std::get<DecodedAudio>(audio), file, work);
+    return importAudio(std::get<DecodedAudio>(std::move(audio)), file, work);
 }
 
 } // namespace

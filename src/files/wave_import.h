@@ -5,6 +5,7 @@
 #include "files/wavetable_reader.h"
 #include "pattern/line_writes.h"
 #include "pattern/pattern_table.h"
+#include "sound/cycle_resampling.h"
 #include "wave/long_work.h"
 #include "wave/sample_set.h"
 
@@ -33,12 +34,24 @@ struct DecodedAudio
 // work (when there is one) asks it to, and says how far it has got.
 using AudioDecoder = std::function<ReadResult<DecodedAudio>(ByteSource&, LongWork*)>;
 
+// Where the lines an import fills land, From to To, and how each wave comes to 32 points.
+struct LineLanding
+{
+    int from = 1;
+    int to = kPatternLineCount;
+    CycleFit fit = CycleFit::Smooth;
+};
+
 // Either the current wave (a single cycle, a tracker wave) or lines of the table (a wavetable,
 // a recording), in line order. Lines not named stay as they are.
 struct ImportedWaves
 {
     std::optional<Wave> currentWave;
-    LineWrites lines; // lines 1..32, in Generate to Memory's form once written
+    LineWrites lines; // as the default landing gives them, in Generate to Memory's form
+    // For a recording or a wavetable of several frames: the lines for another landing. The
+    // cycles or frames are chosen across From..To, the first and the last included; from more
+    // frames than lines, evenly spread. Fast: the long work is done.
+    std::function<LineWrites(const LineLanding&)> land;
 };
 
 // The largest file an import reads whole: a Surge wavetable of many waves, and still a bound on
@@ -62,9 +75,9 @@ ReadResult<ImportedWaves> importWaves(
 // 4096 samples are one cycle, for the current wave, and more a recording, whose cycles fill
 // lines 1..32. `file` is searched for the chunks when the decoder showed none; it may be empty.
 ReadResult<ImportedWaves> importAudio(
-    const DecodedAudio& audio, ByteSource& file, LongWork* work = nullptr);
+    DecodedAudio audio, ByteSource& file, LongWork* work = nullptr);
 // The same, of a file held whole.
-ReadResult<ImportedWaves> importAudio(const DecodedAudio& audio, Bytes file);
+ReadResult<ImportedWaves> importAudio(DecodedAudio audio, Bytes file);
 
 // A wave of 32 levels is taken as it is; any other length is resampled to 32 points.
 ImportedWaves importTrackerWave(const TrackerWaveLevels& wave);

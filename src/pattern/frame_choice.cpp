@@ -1,20 +1,20 @@
 #include "pattern/frame_choice.h"
 
-#include "pattern/pattern_table.h"
 #include "wave/number_text.h"
 
 #include <algorithm>
 
 namespace ondulix {
 
-std::vector<FramePick> framesForLines(long long frameCount)
+std::vector<FramePick> framesForLines(long long frameCount, int lineCount)
 {
     std::vector<FramePick> picks;
-    const long long lines = std::min<long long>(frameCount, kPatternLineCount);
+    const long long lines = std::min<long long>(frameCount, lineCount);
     for (int line = 1; line <= lines; ++line) {
-        const long long frame = frameCount <= kPatternLineCount
-            ? line - 1
-            : divideRoundHalfEven((line - 1) * (frameCount - 1), kPatternLineCount - 1);
+        // One line takes the first frame.
+        const long long frame = frameCount <= lineCount ? line - 1
+            : lineCount == 1                            ? 0
+                             : divideRoundHalfEven((line - 1) * (frameCount - 1), lineCount - 1);
         picks.push_back({line, frame});
     }
     return picks;

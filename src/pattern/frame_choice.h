@@ -14,10 +14,10 @@ struct FramePick
     long long frame; // counted from 0
 };
 
-// Up to 32 frames: frame k - 1 to line k, and no other line. More: 32 frames evenly spread, the
-// first and the last included; line k takes frame (k - 1) x (frames - 1) / 31, rounded half to
-// even in whole numbers.
-std::vector<FramePick> framesForLines(long long frameCount);
+// Into `lineCount` lines (1..32), numbered from 1: up to that many frames, frame k - 1 to line
+// k, and no other line. More: that many frames evenly spread, the first and the last included;
+// line k takes frame (k - 1) x (frames - 1) / (lines - 1), rounded half to even in whole numbers.
+std::vector<FramePick> framesForLines(long long frameCount, int lineCount = 32);
 
 // The waves as whole samples, all scaled by one factor when any would go beyond +-500, so that
 // the loudest sample becomes 500 and the waves keep their levels relative to each other.

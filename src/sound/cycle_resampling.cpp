@@ -93,6 +93,36 @@ RealWave resampleCycle(std::span<const float> cycle, double gain)
     return CycleResampler(static_cast<int>(cycle.size()))(cycle, gain);
 }
 
+namespace {
+
+// The sum of `signal` over [from, to), a sample i standing for [i, i + 1); nothing outside it.
+double integral(std::span<const float> signal, double from, double to)
+{
+    const double size = static_cast<double>(signal.size());
+    from = std::clamp(from, 0.0, size);
+    to = std::clamp(to, 0.0, size);
+    double sum = 0.0;
+    for (auto i = static_cast<std::size_t>(from); static_cast<double>(i) < to; ++i) {
+        const double left = std::max(from, static_cast<double>(i));
+        const double right = std::min(to, static_cast<double>(i) + 1.0);
+        sum += signal[i] * (right - left);
+    }
+    return sum;
+}
+
+} // namespace
+
+RealWave meanCycleAt(std::span<const float> signal, double start, double period, double gain)
+{
+    RealWave points {};
+    const double width = period / kSampleCount;
+    for (int k = 0; k < kSampleCount; ++k) {
+        const double from = start + k * width;
+        points[k] = gain * integral(signal, from, from + width) / width;
+    }
+    return points;
+}
+
 RealWave resampleCycleAt(std::span<const float> signal, double start, double period, double gain)
 {
     const int points = std::max(kFewestPointsOfACycle, static_cast<int>(std::ceil(period)));

@@ -53,4 +53,17 @@ private:
 // `start`, read between the samples by cubic interpolation at about one point a sample.
 RealWave resampleCycleAt(std::span<const float> signal, double start, double period, double gain);
 
+// How a longer cycle comes down to 32 points: Smooth keeps its offset and harmonics 1..15, as
+// above; Plain takes each point as the mean of its 1/32 of the cycle, so that a saw stays a
+// straight ramp of steps, without the ripple that the harmonics leave, as a chip plays it.
+enum class CycleFit
+{
+    Smooth,
+    Plain,
+};
+
+// Plain: the mean of `signal`, each sample standing for the whole of its unit of time, over each
+// 1/32 of the `period` samples from `start`. No point lies beyond the signal's own peak.
+RealWave meanCycleAt(std::span<const float> signal, double start, double period, double gain);
+
 } // namespace ondulix

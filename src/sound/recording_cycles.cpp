@@ -47,25 +47,44 @@ double cycleStart(std::span<const float> signal, double time, double period)
 
 } // namespace
 
+std::optional<PitchedPart> pitchedPart(
+    std::span<const float> signal, int sampleRate, LongWork* work)
+{
+    PitchedPart part {trackPitch(signal, sampleRate, work)};
+    const auto& periods = part.track.periods;
+    const auto found = [](double period) { return period > 0.0; };
+    const auto first = std::find_if(periods.begin(), periods.end(), found);
+    if (first == periods.end())
+        return std::nullopt;
+    const auto last = std::find_if(periods.rbegin(), periods.rend(), found);
+    part.begin = static_cast<double>(part.track.centre(first - periods.begin()));
+    part.end = static_cast<double>(part.track.centre(periods.rend() - last - 1));
+    return part;
+}
+
+std::vector<RealWave> cyclesOf(
+    std::span<const float> signal, const PitchedPart& part, int count, double gain, CycleFit fit)
+{
+    std::vector<RealWave> cycles;
+    cycles.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        const double time
+            = count == 1 ? part.begin : part.begin + (part.end - part.begin) * k / (count - 1);
+        const double period = periodAt(part.track, time);
+        const double start = cycleStart(signal, time, period);
+        cycles.push_back(fit == CycleFit::Plain ? meanCycleAt(signal, start, period, gain)
+                                                : resampleCycleAt(signal, start, period, gain));
+    }
+    return cycles;
+}
+
 std::optional<std::vector<RealWave>> recordingCycles(
     std::span<const float> signal, int sampleRate, double gain, LongWork* work)
 {
-    const PitchTrack track = trackPitch(signal, sampleRate, work);
-    const auto found = [](double period) { return period > 0.0; };
-    const auto first = std::find_if(track.periods.begin(), track.periods.end(), found);
-    if (first == track.periods.end())
+    const auto part = pitchedPart(signal, sampleRate, work);
+    if (!part)
         return std::nullopt;
-    const auto last = std::find_if(track.periods.rbegin(), track.periods.rend(), found);
-    const auto begin = static_cast<double>(track.centre(first - track.periods.begin()));
-    const auto end = static_cast<double>(track.centre(track.periods.rend() - last - 1));
-    std::vector<RealWave> cycles;
-    cycles.reserve(kRecordingCycles);
-    for (int k = 0; k < kRecordingCycles; ++k) {
-        const double time = begin + (end - begin) * k / (kRecordingCycles - 1);
-        const double period = periodAt(track, time);
-        cycles.push_back(resampleCycleAt(signal, cycleStart(signal, time, period), period, gain));
-    }
-    return cycles;
+    return cyclesOf(signal, *part, kRecordingCycles, gain, CycleFit::Smooth);
 }
 
 } // namespace ondulix

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sound/cycle_resampling.h"
+#include "sound/yin_pitch.h"
 #include "wave/long_work.h"
 #include "wave/spectrum.h"
 
@@ -20,5 +22,19 @@ inline constexpr int kRecordingCycles = 32;
 // The work, when there is one, may stop the pitch's search early; what was found by then counts.
 std::optional<std::vector<RealWave>> recordingCycles(
     std::span<const float> signal, int sampleRate, double gain, LongWork* work = nullptr);
+
+// The same in two steps: the part of the recording that has a pitch, found once (the long
+// work), then `count` cycles of it at evenly spaced times, the first and the last included, each
+// brought to 32 points as `fit` says.
+struct PitchedPart
+{
+    PitchTrack track;
+    double begin = 0;
+    double end = 0;
+};
+std::optional<PitchedPart> pitchedPart(
+    std::span<const float> signal, int sampleRate, LongWork* work = nullptr);
+std::vector<RealWave> cyclesOf(
+    std::span<const float> signal, const PitchedPart& part, int count, double gain, CycleFit fit);
 
 } // namespace ondulix

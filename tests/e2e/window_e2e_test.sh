@@ -50,6 +50,20 @@ answer() { # keys, the dialog's title, the file to name in it; returns once it h
     fail=1
 }
 
+# Return in the window named by the pattern once it shows, until it has closed: its default.
+return_in() {
+    local shown_window
+    shown_window=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 || true)
+    [[ -n $shown_window ]] || { echo "FAIL: no window '$1'; the windows: $(shown)"; fail=1; return 0; }
+    for _ in $(seq 5); do
+        xdotool windowfocus --sync "$shown_window" sleep 0.2 key Return sleep 0.5 || true
+        shown_window=$(xdotool search --onlyvisible --name "$1" | head -n 1 || true)
+        [[ -n $shown_window ]] || return 0
+    done
+    echo "FAIL: '$1' stays open; the windows: $(shown)"
+    fail=1
+}
+
 pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info: | tr -d ' '; }
 
 # The graph's drawing area starts inside its 2-pixel border at (10, 10); graph units 1877 and
@@ -276,14 +290,16 @@ case_notes_heard() {
 }
 
 # A FLAC recording made by sox, a tone that turns from a sine into a square over two seconds,
-# chosen with Ctrl+Shift+O in the import's own dialog: line 1 takes a cycle of the sine and line
-# 32 one of the square, read back from a CSV saved with Ctrl+S.
+# chosen with Ctrl+Shift+O in the import's own dialog and landed where Enter says, lines 1 to 32:
+# line 1 takes a cycle of the sine and line 32 one of the square, read back from a CSV saved
+# with Ctrl+S.
 case_import_recording() {
     sox -n -r 48000 "$work/sine.wav" synth 2 sine 220 fade t 0 2 2
     sox -n -r 48000 "$work/square.wav" synth 2 square 220 fade t 2
     sox -m "$work/sine.wav" "$work/square.wav" "$work/tone.flac"
     start_program 1
     answer ctrl+shift+o Import "$work/tone.flac"
+    return_in "^Import into lines\$" # lines 1 to 32, smooth
     answer ctrl+s "Save As" "$work/tone.csv"
     for _ in $(seq 100); do [[ -s "$work/tone.csv" ]] && break; sleep 0.1; done
     check "line 1 a sine of 250 from a rising zero crossing, line 32 a square near 250" \
@@ -311,15 +327,7 @@ case_recovery_after_kill() {
     kill -KILL "$app_pid"
     wait "$app_pid" 2>/dev/null || true
     start_program 1
-    # Return, once the question has the focus, takes its default answer, Recover.
-    local question
-    question=$(timeout 10 xdotool search --sync --onlyvisible --name "^Ondulix\$" | head -n 1 || true)
-    for _ in $(seq 5); do
-        [[ -n $question ]] || break
-        xdotool windowfocus --sync "$question" sleep 0.2 key Return sleep 0.5
-        question=$(xdotool search --onlyvisible --name "^Ondulix\$" | head -n 1 || true)
-    done
-    [[ -z $question ]] || { echo "FAIL: the recovery question stays; the windows: $(shown)"; fail=1; }
+    return_in "^Ondulix\$" # Recover, the default
     xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+c
     sleep 0.3
     check "the sliders hold Square again" " .5 -.5" \

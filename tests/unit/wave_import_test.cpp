@@ -202,6 +202,9 @@ TEST(AudioImport, TheContentDecidesBetweenWavetableCycleAndRecording)
     for (int i = 0; i < 32; ++i)
         EXPECT_EQ(
             std::pair(recording.lines[i].line, recording.lines[i].wave), std::pair(i + 1, cycle));
+    // Landed in lines 3 and 4, and only there.
+    ASSERT_TRUE(recording.land);
+    EXPECT_EQ(recording.land({3, 4, CycleFit::Smooth}), (LineWrites {{3, cycle}, {4, cycle}}));
 }
 
 TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)

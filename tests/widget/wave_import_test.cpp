@@ -1,8 +1,12 @@
+#include "app/features/import_landing_dialog.h"
+#include "pattern/line_waves.h"
 #include "widget/window_fixture.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTimer>
 #include <cmath>
 
@@ -33,11 +37,24 @@ QByteArray wavFile(const std::vector<float>& samples, const QByteArray& chunk = 
 class WaveImport : public WindowTest
 {
 protected:
-    // Chosen in the import's own dialog, asked for by Ctrl+Shift+O wherever the focus is.
-    void importFile(const QString& name, const QByteArray& bytes)
+    // Chosen in the import's own dialog, asked for by Ctrl+Shift+O wherever the focus is. Where
+    // it asks where lines land, `land` answers; Enter, taking what it shows, when none is given.
+    void importFile(const QString& name, const QByteArray& bytes,
+        const std::function<void(ImportLandingDialog&)>& land = {})
     {
         writeFile(pathOf(name), bytes);
         dialog->answer(pathOf(name));
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&land] {
+            auto* ask = qobject_cast<ImportLandingDialog*>(QApplication::activeModalWidget());
+            if (ask && land)
+                land(*ask);
+            else if (ask)
+                QTest::keyClick(ask->focusWidget(), Qt::Key_Return);
+        });
+        answer.start(20);
+        window->activateWindow(); // back from the last one's dialogs
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(slider(7), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     }
     // Line `line` of the table as Save CSV writes it, in sample units.
@@ -114,6 +131,35 @@ TEST_F(WaveImport, SaveTrackerWaveWritesAFileThatImportsBack)
     preset(2)->click();
     importFile("square.fuw", fileBytes(pathOf("square.fuw")));
     EXPECT_EQ(sliders(), square);
+}
+
+// A wavetable of several frames asks where its lines land. From 5 to 8 takes four of its ten
+// frames, spread evenly, and no other line changes; Plain makes each point the mean of its part
+// of the frame, so a saw stays a clean staircase. Escape imports nothing.
+TEST_F(WaveImport, AWavetableLandsInTheLinesChosen)
+{
+    std::vector<float> frames;
+    for (int frame = 1; frame <= 10; ++frame) {
+        for (int j = 0; j < 256; ++j)
+            frames.push_back(static_cast<float>((-1 + (2 * j + 1) / 256.0) * frame / 10));
+    }
+    const QByteArray table = wavFile(frames, "clm " + u32(6) + "<!>256");
+    importFile("saws.wav", table, [](ImportLandingDialog& ask) { ask.reject(); });
+    EXPECT_EQ(window->features().editor.table(), PatternTable {});
+    importFile("saws.wav", table, [](ImportLandingDialog& ask) {
+        ask.findChild<QSpinBox*>("spnLandFrom")->setValue(5);
+        ask.findChild<QSpinBox*>("spnLandTo")->setValue(8);
+        ask.findChild<QRadioButton*>("optLandPlain")->setChecked(true);
+        ask.accept();
+    });
+    Wave staircase {};
+    for (int k = 0; k < 32; ++k)
+        staircase[k] = static_cast<int>(std::lround(500 * (-0.96875 + k / 16.0)));
+    const PatternTable& stored = window->features().editor.table();
+    EXPECT_EQ(lineWave(stored, 8), staircase) << "the last frame, at full height";
+    EXPECT_EQ(lineWave(stored, 5)[0], -48) << "the first, a tenth of it";
+    EXPECT_EQ(lineWave(stored, 6)[31], 194) << "frame 4 of 10";
+    EXPECT_EQ(lineWave(stored, 4) == Wave {} && lineWave(stored, 9) == Wave {}, true);
 }
 
 // Ten minutes of noise take a moment to search for a pitch: the import shows its progress over

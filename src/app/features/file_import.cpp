@@ -4,6 +4,7 @@
 #include "app/editor/feature_context.h"
 #include "app/editor/graph_menu.h"
 #include "app/editor/window_action.h"
+#include "app/features/import_landing_dialog.h"
 #include "app/features/import_progress.h"
 #include "files/sndfile_decoder.h"
 #include "files/wave_import.h"
@@ -80,7 +81,14 @@ void FileImport::importFrom(const QString& path)
         m_editor.writeWave(*imported.currentWave);
         return;
     }
-    m_editor.writeLines(imported.lines);
+    if (!imported.land) {
+        m_editor.writeLines(imported.lines);
+        return;
+    }
+    ImportLandingDialog ask(m_window, QStringLiteral("\"%1\"").arg(QFileInfo(path).fileName()));
+    if (ask.exec() != QDialog::Accepted)
+        return; // Escape imports nothing
+    m_editor.writeLines(imported.land(ask.landing()));
 }
 
 } // namespace ondulix

@@ -1,5 +1,7 @@
 #include "app/features/formula_dialog.h"
 
+#include "platform/line_box.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -12,19 +14,6 @@
 #include <QVBoxLayout>
 
 namespace ondulix {
-
-namespace {
-
-QSpinBox* lineBox(int value, const QString& name)
-{
-    auto* box = new QSpinBox;
-    box->setRange(1, kSampleCount);
-    box->setValue(value);
-    box->setObjectName(name);
-    return box;
-}
-
-} // namespace
 
 FormulaDialog::FormulaDialog(QWidget& parent, std::function<bool()> apply)
     : QDialog(&parent)
@@ -63,8 +52,8 @@ QWidget* FormulaDialog::buildRange()
     m_currentWave->setChecked(true);
     m_lines = new QRadioButton(QStringLiteral("&Lines"));
     m_lines->setObjectName(QStringLiteral("optLines"));
-    m_from = lineBox(1, QStringLiteral("spnFrom"));
-    m_to = lineBox(kSampleCount, QStringLiteral("spnTo"));
+    m_from = lineBox(QStringLiteral("spnFrom"), 1);
+    m_to = lineBox(QStringLiteral("spnTo"), kPatternLineCount);
     auto* row = new QHBoxLayout(group);
     row->addWidget(m_currentWave);
     row->addWidget(m_lines);

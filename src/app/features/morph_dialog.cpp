@@ -1,6 +1,6 @@
 #include "app/features/morph_dialog.h"
 
-#include "pattern/pattern_table.h"
+#include "platform/line_box.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,18 +11,6 @@
 
 namespace ondulix {
 
-namespace {
-
-QSpinBox* lineBox(const QString& name, QWidget* parent)
-{
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(name);
-    box->setRange(1, kPatternLineCount);
-    return box;
-}
-
-} // namespace
-
 MorphDialog::MorphDialog(QWidget* parent, std::function<bool()> morph)
     : QDialog(parent)
     , m_morph(std::move(morph))
@@ -30,8 +18,8 @@ MorphDialog::MorphDialog(QWidget* parent, std::function<bool()> morph)
     setObjectName(QStringLiteral("morphDialog"));
     setWindowTitle(QStringLiteral("Morph lines"));
     auto* form = new QFormLayout;
-    m_from = lineBox(QStringLiteral("spnMorphFrom"), this);
-    m_to = lineBox(QStringLiteral("spnMorphTo"), this);
+    m_from = lineBox(QStringLiteral("spnMorphFrom"));
+    m_to = lineBox(QStringLiteral("spnMorphTo"));
     form->addRow(QStringLiteral("&From line:"), m_from);
     form->addRow(QStringLiteral("&To line:"), m_to);
     m_crossfade = new QRadioButton(QStringLiteral("&Crossfade"), this);

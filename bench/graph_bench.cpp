@@ -50,10 +50,8 @@ void BM_RasteriseGraph(benchmark::State& state)
 BENCHMARK(BM_RasteriseGraph)->Arg(1)->Arg(2);
 
 // 32 slider writes on the real window, each running its change handler and a redraw.
-void BM_ThirtyTwoSliderWrites(benchmark::State& state)
+void thirtyTwoSliderWrites(benchmark::State& state, frmOndulix& window)
 {
-    frmOndulix window;
-    window.show();
     int level = 0;
     for (auto _ : state) {
         level = level == 100 ? -100 : 100;
@@ -61,6 +59,13 @@ void BM_ThirtyTwoSliderWrites(benchmark::State& state)
             window.features().editor.samples().setSample(i, level);
     }
     state.SetItemsProcessed(state.iterations() * 32);
+}
+
+void BM_ThirtyTwoSliderWrites(benchmark::State& state)
+{
+    frmOndulix window;
+    window.show();
+    thirtyTwoSliderWrites(state, window);
 }
 BENCHMARK(BM_ThirtyTwoSliderWrites);
 
@@ -71,13 +76,7 @@ void BM_ThirtyTwoSliderWritesWhileKeepingIsDue(benchmark::State& state)
     window.show();
     QCoreApplication::processEvents();
     window.features().editor.samples().setSample(0, 1);
-    int level = 0;
-    for (auto _ : state) {
-        level = level == 100 ? -100 : 100;
-        for (int i = 0; i < 32; ++i)
-            window.features().editor.samples().setSample(i, level);
-    }
-    state.SetItemsProcessed(state.iterations() * 32);
+    thirtyTwoSliderWrites(state, window);
 }
 BENCHMARK(BM_ThirtyTwoSliderWritesWhileKeepingIsDue);
 

@@ -7,9 +7,10 @@
 
 namespace ondulix {
 
+// Nothing asked is nothing read: an empty chunk's data may have no place to go.
 std::size_t MemoryBytes::readAt(std::uint64_t offset, void* to, std::size_t count)
 {
-    if (offset >= m_bytes.size())
+    if (count == 0 || offset >= m_bytes.size())
         return 0;
     const std::size_t taken = std::min<std::uint64_t>(count, m_bytes.size() - offset);
     std::memcpy(to, m_bytes.data() + offset, taken);
@@ -40,7 +41,8 @@ FileBytes::~FileBytes()
 
 std::size_t FileBytes::readAt(std::uint64_t offset, void* to, std::size_t count)
 {
-    if (offset >= m_size || std::fseek(m_file, static_cast<long>(offset), SEEK_SET) != 0)
+    if (count == 0 || offset >= m_size
+        || std::fseek(m_file, static_cast<long>(offset), SEEK_SET) != 0)
         return 0;
     return std::fread(to, 1, count, m_file);
 }

@@ -269,6 +269,8 @@ TEST(ImportRefusals, EachBadInputIsRefusedWithWhatIsWrong)
         {audio({}), "zero frames"},
         {audio({INFINITY}), nan},
         {audio({0}, clm("2048")), "a \"clm \" chunk without \"<!>\" and a frame length"},
+        {audio({0}, chunk("RIFF", "WAVE" + chunk("clm ", "") + chunk("data", "xx"))),
+            "a \"clm \" chunk without \"<!>\" and a frame length"},
         {audio({0}, clm("<!>0 wavetable")), frameLength},
         {audio({0}, clm("<!>" + std::string(30, '9'))), frameLength},
         {audio({0}, chunk("RIFF", "WAVEclm " + le({9}, 4))), sizes},

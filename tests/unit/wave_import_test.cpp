@@ -178,11 +178,13 @@ TEST(AudioImport, TheContentDecidesBetweenWavetableCycleAndRecording)
         levels(taken(importAudio({four, 48000, text("<!>256 10000000 x"), {}}, {}))), fourLines);
     EXPECT_EQ(levels(taken(importAudio({four, 48000, {}, text(le({1, 256}, 4))}, {}))), fourLines);
     // The chunk that the decoder did not show, found in the file's own chunk list, past a chunk of
-    // odd size, and behind an outer size that spells another form; but not past one that runs
-    // beyond the end.
+    // odd size, past an AIFF chunk of 65793 bytes (its size big-endian, every byte of it used),
+    // and behind an outer size that spells another form; but not past one that runs beyond the
+    // end.
     const std::string files[]
         = {chunk("RIFF", "WAVE" + chunk("junk", "odd") + chunk("clm ", "<!>256 0")),
             "FORM\0\0\0\0AIFFCOMM\0\0\0\3abc\0clm \0\0\0\6<!>256"s,
+            "FORM\0\0\0\0AIFFSSND\0\1\1\1"s + std::string(65794, 'x') + "clm \0\0\0\6<!>256"s,
             "RIFFFORMWAVE" + chunk("clm ", "<!>256")};
     for (const std::string& file : files)
         EXPECT_EQ(levels(taken(importAudio({four, 48000, {}, {}}, bytesOf(file)))), fourLines);

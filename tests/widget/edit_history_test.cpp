@@ -277,6 +277,10 @@ TEST_F(EditHistoryTest, ClosingAsksWhileWorkIsInNoFileAndSaveKeepsItAll)
     EXPECT_TRUE(window->close());
     EXPECT_EQ(dialog->asked.size(), asked) << "saved into the file it came from";
     EXPECT_TRUE(fileBytes(pathOf("other.csv")).startsWith(" 1, .007,-.25, 0,"));
+    window->show();
+    setWave({8});
+    ASSERT_TRUE(QFile::remove(pathOf("other.csv")) && QDir().mkdir(pathOf("other.csv")));
+    EXPECT_FALSE(window->close()) << "its file cannot be written: a folder stands in its place";
 
     SetUp(); // no file yet
     setWave({42});

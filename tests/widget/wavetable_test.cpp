@@ -186,6 +186,12 @@ TEST_F(Wavetable, ToolWindowsCoverNeitherTheWindowNorEachOther)
             frames << tool->frameGeometry();
         }
     }
+    // Moved by the user to where it covers nothing, it comes back there.
+    auto* harmonics = window->findChild<HarmonicsView*>();
+    harmonics->move(430, 560);
+    toggle("actHarmonics");
+    toggle("actHarmonics");
+    EXPECT_EQ(harmonics->pos(), QPoint(430, 560));
 }
 
 } // namespace

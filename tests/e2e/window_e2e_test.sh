@@ -27,13 +27,24 @@ poll() { for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done; return 1; } 
 # Work kept for recovery goes to a state folder of the test's own.
 export XDG_STATE_HOME="$work/state"
 shown() { xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | xargs || true; }
+# The window named by the pattern, waiting up to the tenths of a second given; nothing if none
+# came (wait_for_window's way, without its end of the test).
+find_window() { # pattern, tenths
+    local found=""
+    for _ in $(seq "$2"); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        [[ -z $found ]] || break
+        sleep 0.1
+    done
+    echo "$found"
+}
 answer() { # keys, the dialog's title, the file to name in it; returns once it has closed
     local dialog=""
     # The keys once more when no dialog comes: they may reach a window still busy with the
     # last one's work.
     for _ in $(seq 3); do
         xdotool windowfocus --sync "$window" key --clearmodifiers "$1" || true
-        dialog=$(timeout 10 xdotool search --sync --onlyvisible --name "^$2\$" 2>/dev/null | head -n 1 || true)
+        dialog=$(find_window "^$2\$" 100)
         [[ -z $dialog ]] || break
     done
     [[ -n $dialog ]] || { echo "FAIL: no window '$2' after $1; the visible windows: $(shown)"; fail=1; return 0; }
@@ -53,11 +64,11 @@ answer() { # keys, the dialog's title, the file to name in it; returns once it h
 # Return in the window named by the pattern once it shows, until it has closed: its default.
 return_in() {
     local shown_window
-    shown_window=$(timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -n 1 || true)
+    shown_window=$(find_window "$1" 150)
     [[ -n $shown_window ]] || { echo "FAIL: no window '$1'; the windows: $(shown)"; fail=1; return 0; }
     for _ in $(seq 5); do
         xdotool windowfocus --sync "$shown_window" sleep 0.2 key Return sleep 0.5 || true
-        shown_window=$(xdotool search --onlyvisible --name "$1" | head -n 1 || true)
+        shown_window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         [[ -n $shown_window ]] || return 0
     done
     echo "FAIL: '$1' stays open; the windows: $(shown)"

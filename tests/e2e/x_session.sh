@@ -14,10 +14,17 @@ start_x_server() {
     export DISPLAY=":$(head -n 1 "$work/display")"
 }
 
-# Prints the id of the visible window whose title matches, once it is there.
+# Prints the id of the visible window whose title matches, once it is there. The search is asked
+# again and again: a window that closes while xdotool looks ends that search with an X error.
 wait_for_window() {
-    timeout 30 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep . ||
-        { echo "FAIL: no window '$1' appeared" >&2; exit 1; }
+    local found
+    for _ in $(seq 300); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+        [[ -z $found ]] || { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    echo "FAIL: no window '$1' appeared" >&2
+    exit 1
 }
 # A dialog takes the keys only once it has the focus, which a loaded machine may give it late
 # after it shows: keys typed before then would go to the window it blocks, and be lost.
